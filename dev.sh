@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The two jobs a developer runs on a fresh Debian 12 machine, as root:
+#   bash dev.sh demo   builds the library and runs the reference host over
+#                      the bundled sample PIM
+#   bash dev.sh test   builds everything and runs every test suite
+# Each installs the Debian packages it needs that are missing.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+need_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "== installing: ${missing[*]}"
+        if [ "$(id -u)" -ne 0 ]; then
+            echo "missing packages; run as root or install them: ${missing[*]}" >&2
+            exit 1
+        fi
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+base_packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev googletest
+               libbenchmark-dev nlohmann-json3-dev libcli11-dev)
+
+build_linux() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build build -j"$jobs"
+}
+
+case "${1:-}" in
+demo)
+    need_packages "${base_packages[@]}"
+    build_linux -DTARNEX_BUILD_TESTS=OFF -DTARNEX_BUILD_BENCH=OFF
+    ./build/tools/tarnex_host "${@:2}"
+    ;;
+test)
+    need_packages "${base_packages[@]}" clang libclang-rt-14-dev
+    build_linux
+    (cd build && ctest --output-on-failure -j"$jobs")
+    if [ -x fuzz/run.sh ]; then
+        bash fuzz/run.sh "${TARNEX_FUZZ_SECONDS:-60}"
+    fi
+    if [ -x windows/test.sh ]; then
+        bash windows/test.sh
+    fi
+    ;;
+*)
+    echo "usage: bash dev.sh demo|test" >&2
+    exit 2
+    ;;
+esac
