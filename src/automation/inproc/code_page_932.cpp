@@ -1,0 +1,114 @@
+#include "automation/inproc/code_page_932.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace tarnex::automation::inproc {
+namespace {
+
+#include "automation/inproc/cp932_table.inc"
+
+constexpr unsigned char kTrailFirst = 0x40;
+constexpr unsigned char kTrailLast = 0xFC;
+// What the system gives for a byte pair that is not a character: the page's
+// default character, KATAKANA MIDDLE DOT.
+constexpr char16_t kDefaultWide = 0x30FB;
+
+bool IsTrailByte(unsigned char byte) { return byte >= kTrailFirst && byte <= kTrailLast && byte != 0x7F; }
+
+int RowOf(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1); }
+
+char16_t DecodeSingle(unsigned char byte) {
+    if (byte <= 0x80) return byte;  // ASCII, and 0x80 as U+0080
+    if (byte >= 0xA1 && byte <= 0xDF) return static_cast<char16_t>(0xFF61 + (byte - 0xA1));  // half-width katakana
+    if (byte == 0xA0) return 0xF8F0;
+    return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));  // 0xFD-0xFF
+}
+
+// Character to its bytes (one byte in the low half, or lead << 8 | trail);
+// 0 when the page lacks it. Built once from the decoding table.
+class EncodeTable {
+public:
+    EncodeTable() : codes_(std::make_unique<std::uint16_t[]>(0x10000)) {
+        for (unsigned byte = 0x01; byte <= 0xFF; ++byte) {
+            if (!IsCp932LeadByte(static_cast<unsigned char>(byte))) {
+                codes_[DecodeSingle(static_cast<unsigned char>(byte))] = static_cast<std::uint16_t>(byte);
+            }
+        }
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
+            const auto& row = kCp932Rows[RowOf(static_cast<unsigned char>(lead))];
+            for (unsigned trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+                const char16_t c = row[trail - kTrailFirst];
+                // The first pair wins; the overrides below settle the rest.
+                if (c != 0 && codes_[c] == 0) codes_[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+            }
+        }
+        for (const auto& entry : kCp932EncodeOverrides) codes_[entry.character] = entry.pair;
+    }
+    std::uint16_t operator[](char16_t c) const { return codes_[c]; }
+
+private:
+    std::unique_ptr<std::uint16_t[]> codes_;
+};
+
+const EncodeTable& Encoder() {
+    static const EncodeTable table;
+    return table;
+}
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+bool IsCp932LeadByte(unsigned char byte) noexcept {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// A lead byte followed by a trail byte is one character, or the default
+// character when the pair is undefined. A lead byte without a trail byte
+// (at the end, or before a byte that cannot trail) becomes the default
+// character on its own and the next byte is read afresh.
+std::u16string Cp932ToWide(std::string_view ansi) {
+    std::u16string wide;
+    wide.reserve(ansi.size());
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(ansi[i]);
+        if (!IsCp932LeadByte(byte)) {
+            wide += DecodeSingle(byte);
+            continue;
+        }
+        const auto trail = i + 1 < ansi.size() ? static_cast<unsigned char>(ansi[i + 1]) : 0;
+        if (!IsTrailByte(trail)) {
+            wide += kDefaultWide;
+            continue;
+        }
+        const char16_t c = kCp932Rows[RowOf(byte)][trail - kTrailFirst];
+        wide += c != 0 ? c : kDefaultWide;
+        ++i;
+    }
+    return wide;
+}
+
+std::string WideToCp932(std::u16string_view wide) {
+    const EncodeTable& encoder = Encoder();
+    std::string ansi;
+    ansi.reserve(wide.size() * 2);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char16_t c = wide[i];
+        if (c == 0) {
+            ansi += '\0';
+            continue;
+        }
+        // A character outside the BMP is one character: one '?'.
+        if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
+        const std::uint16_t code = IsHighSurrogate(c) ? 0 : encoder[c];
+        if (code == 0) ansi += '?';
+        else if (code > 0xFF) ansi += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+        else ansi += static_cast<char>(code);
+    }
+    return ansi;
+}
+
+}  // namespace tarnex::automation::inproc
