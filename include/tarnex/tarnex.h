@@ -99,6 +99,76 @@ TARN_STATIC_ASSERT(offsetof(PimRecordHeader, entryId) == 4, "entryId");
 TARN_STATIC_ASSERT(offsetof(PimRecordHeader, version) == 260, "version");
 TARN_STATIC_ASSERT(sizeof(PimRecordHeader) == 270, "header size");
 
+/* Most text fields are followed by a 128-byte parameter area holding the
+ * property's parameters as text, e.g. "HOME;VOICE" or "INTERNET;PREF". */
+#define TARN_PARAMETERS_SIZE 128
+
+typedef struct AddressSlot {
+    char value[255]; /* ADR: box;extended;street;city;region;postal code;country */
+    char parameters[TARN_PARAMETERS_SIZE];
+} AddressSlot;
+
+typedef struct PhoneSlot {
+    char value[50]; /* TEL: the number */
+    char parameters[TARN_PARAMETERS_SIZE];
+} PhoneSlot;
+
+typedef struct EmailSlot {
+    char value[30]; /* EMAIL: the address */
+    char parameters[TARN_PARAMETERS_SIZE];
+} EmailSlot;
+
+/* A contact (store TARN_STORE_CONTACTS), the values of a vCard 2.1 object. */
+typedef struct ContactRecord {
+    PimRecordHeader header; /* type 1, version "2.1" */
+    char name[100];         /* N: family;given;middle;title;suffix */
+    char nameParameters[TARN_PARAMETERS_SIZE];
+    char fileAs[128];
+    char fileAsParameters[TARN_PARAMETERS_SIZE];
+    char birthday[11]; /* BDAY: YYYYMMDD */
+    char birthdayParameters[TARN_PARAMETERS_SIZE];
+    AddressSlot addresses[6];  /* read: 0 home, 1 business, 2 other when it is the mailing address */
+    char organization[512];    /* ORG: company;department */
+    char organizationParameters[TARN_PARAMETERS_SIZE];
+    char jobTitle[128];        /* TITLE */
+    char jobTitleParameters[TARN_PARAMETERS_SIZE];
+    PhoneSlot phones[12];      /* read: home, business, home fax, business fax, mobile, pager, car, ISDN */
+    char personalHomePage[512];
+    char personalHomePageParameters[TARN_PARAMETERS_SIZE];
+    char businessHomePage[512];
+    char businessHomePageParameters[TARN_PARAMETERS_SIZE];
+    EmailSlot emails[12];      /* read: Email1 (INTERNET;PREF), Email2, Email3 */
+    char tail[161];            /* always zero */
+} ContactRecord;
+
+TARN_STATIC_ASSERT(sizeof(AddressSlot) == 383 && offsetof(AddressSlot, parameters) == 255, "AddressSlot");
+TARN_STATIC_ASSERT(sizeof(PhoneSlot) == 178 && offsetof(PhoneSlot, parameters) == 50, "PhoneSlot");
+TARN_STATIC_ASSERT(sizeof(EmailSlot) == 158 && offsetof(EmailSlot, parameters) == 30, "EmailSlot");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, name) == 270, "contact.name");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, nameParameters) == 370, "contact.nameParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, fileAs) == 498, "contact.fileAs");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, fileAsParameters) == 626, "contact.fileAsParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, birthday) == 754, "contact.birthday");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, birthdayParameters) == 765, "contact.birthdayParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, addresses) == 893, "contact.addresses");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, organization) == 3191, "contact.organization");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, organizationParameters) == 3703, "contact.organizationParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, jobTitle) == 3831, "contact.jobTitle");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, jobTitleParameters) == 3959, "contact.jobTitleParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, phones) == 4087, "contact.phones");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, personalHomePage) == 6223, "contact.personalHomePage");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, personalHomePageParameters) == 6735, "contact.personalHomePageParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, businessHomePage) == 6863, "contact.businessHomePage");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, businessHomePageParameters) == 7375, "contact.businessHomePageParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, emails) == 7503, "contact.emails");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, tail) == 9399, "contact.tail");
+TARN_STATIC_ASSERT(sizeof(ContactRecord) == 9560, "contact size");
+
+#define TARN_CONTACT_RECORD_SIZE 9560
+#define TARN_CALENDAR_RECORD_SIZE 23352
+#define TARN_NOTE_RECORD_SIZE 6108
+#define TARN_MESSAGE_RECORD_SIZE 27140
+
 /*
  * Record lists. The host owns the descriptor and every node; the library only
  * moves `current` and `index`, and never touches the host's own words. With
@@ -173,5 +243,18 @@ TARN_API TarnResult TARN_CALL TARN_GetCountForOL(int32_t* count, int32_t store);
 TARN_API TarnResult TARN_CALL TARN_GetIDForOL(char* entryId, int32_t position, int32_t store);
 TARN_API TarnResult TARN_CALL TARN_GetUniqueStringForOL(char* text /* 40 bytes */);
 TARN_API TarnResult TARN_CALL TARN_DeleteForOL(const char* entryId);
+
+/* Reading. Whole-store reads fill zero-filled records the host provides, one
+ * per list node up to the list's count; a single read clears the record
+ * itself and returns TARN_NOT_IN_STORE when the item is not of the store. */
+TARN_API TarnResult TARN_CALL TARN_GetObjectStoreForOL(PimRecordList* list, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_GetSingleObjectForOL(void* record, const char* entryId, int32_t store);
+
+/* Writing. TARN_AddForOL writes the new item's identifier into entryId
+ * (TARN_ENTRY_ID_SIZE bytes); TARN_SetObjectStoreForOL empties the store and
+ * adds one item per record, each record receiving its new identifier. */
+TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, int32_t store);
 
 #endif /* TARNEX_TARNEX_H */

@@ -2,14 +2,16 @@
 
 #include <array>
 
+#include "tarnex/tarnex.h"
+
 namespace tarnex::records {
 
 namespace {
 
-constexpr std::size_t kContactRecordSize = 9560;
-constexpr std::size_t kCalendarRecordSize = 23352;
-constexpr std::size_t kNoteRecordSize = 6108;
-constexpr std::size_t kMessageRecordSize = 27140;
+constexpr std::size_t kContactRecordSize = TARN_CONTACT_RECORD_SIZE;
+constexpr std::size_t kCalendarRecordSize = TARN_CALENDAR_RECORD_SIZE;
+constexpr std::size_t kNoteRecordSize = TARN_NOTE_RECORD_SIZE;
+constexpr std::size_t kMessageRecordSize = TARN_MESSAGE_RECORD_SIZE;
 
 constexpr std::array kStores{
     StoreInfo{StoreSelector::Contacts, kContactRecordSize, false},

@@ -1,0 +1,55 @@
+#include "exports/converter_tables.h"
+
+#include <array>
+#include <cstddef>
+
+#include "outlook/contact_reader.h"
+#include "outlook/contact_writer.h"
+
+namespace tarnex::exports {
+
+namespace {
+
+using records::StoreSelector;
+
+constexpr std::size_t kHeaderEntryId = offsetof(PimRecordHeader, entryId);
+
+// Outlook's OlItemType values for Application.CreateItem.
+enum ItemType : std::int32_t { kMailItem = 0, kAppointmentItem = 1, kContactItem = 2, kTaskItem = 3, kNoteItem = 5 };
+
+void ReadContactEntry(session::PimSession& s, char* record, std::int32_t position, StoreSelector) {
+    outlook::ReadContactEntry(s, record, position);
+}
+void WriteContact(const session::DispatchRef& item, const char* record) {
+    outlook::WriteContactFields(item, *reinterpret_cast<const ContactRecord*>(record));
+}
+
+constexpr std::array kReaders{
+    StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
+};
+
+constexpr std::array kWriters{
+    StoreWriter{StoreSelector::Contacts, 0, &WriteContact, 0, &session::PimSession::contactItem, kContactItem, 0},
+};
+
+}  // namespace
+
+const StoreReader* FindReader(std::int32_t store) noexcept {
+    for (const auto& reader : kReaders) {
+        if (static_cast<std::int32_t>(reader.store) == store) return &reader;
+    }
+    return nullptr;
+}
+
+const StoreWriter* FindWriter(std::int32_t store, const char* record) noexcept {
+    for (const auto& writer : kWriters) {
+        if (static_cast<std::int32_t>(writer.store) != store) continue;
+        if (writer.calendarKind == 0) return &writer;
+        if (record != nullptr && static_cast<std::uint8_t>(record[kCalendarKindOffset]) == writer.calendarKind) {
+            return &writer;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace tarnex::exports

@@ -1,0 +1,119 @@
+// Reading and writing objects: TARN_GetObjectStoreForOL,
+// TARN_GetSingleObjectForOL, TARN_SetObjectStoreForOL,
+// TARN_SetSingleObjectForOL, TARN_AddForOL.
+#include <cstring>
+
+#include "automation/invoke.h"
+#include "exports/converter_tables.h"
+#include "exports/export_frame.h"
+#include "exports/host_text.h"
+#include "records/host_memory.h"
+#include "records/record_list.h"
+#include "session/outlook_members.h"
+#include "session/outlook_navigation.h"
+#include "session/store_collections.h"
+
+using tarnex::exports::Result;
+namespace exports = tarnex::exports;
+namespace records = tarnex::records;
+namespace session = tarnex::session;
+namespace automation = tarnex::automation;
+
+namespace {
+
+// Removes every item of a collection, last first, asking Count each time.
+void EmptyCollection(const session::DispatchRef& items) {
+    const int32_t count = session::ItemCount(items);
+    for (int32_t i = 0; i < count; ++i) {
+        automation::Call(items, session::outlook::kRemove, {session::ItemCount(items)});
+    }
+}
+
+void EmptyStore(const session::PimSession& pim, int32_t store) {
+    const records::StoreInfo* info = records::FindStore(store);
+    if (info == nullptr) return;
+    if (info->selector == records::StoreSelector::Calendar) {
+        EmptyCollection(pim.calendar);
+        EmptyCollection(pim.tasks);
+    } else {
+        EmptyCollection(session::SingleFolderItems(pim, info->selector));
+    }
+}
+
+}  // namespace
+
+TARN_API TarnResult TARN_CALL TARN_GetObjectStoreForOL(PimRecordList* list, int32_t store) {
+    return exports::SessionExport([&](session::PimSession& pim) {
+        PimRecordList& records = *records::HostPointer(list, "record list");
+        const exports::StoreReader* reader = exports::FindReader(store);
+        records::WalkList(records, [&](char* record, int32_t position) {
+            if (reader) reader->readEntry(pim, record, position, reader->store);
+        });
+        return Result::Ok;
+    });
+}
+
+TARN_API TarnResult TARN_CALL TARN_GetSingleObjectForOL(void* record, const char* entryId, int32_t store) {
+    return exports::SessionExport([&](session::PimSession& pim) {
+        char* out = static_cast<char*>(records::HostPointer(record, "record"));
+        const std::string_view id = exports::IdentifierIn(entryId);
+        const exports::StoreReader* reader = exports::FindReader(store);
+        if (reader == nullptr) return Result::Ok;
+
+        std::memset(out, 0, records::FindStore(store)->recordSize);
+        reader->readItem(pim, out, id);
+        return out[reader->entryIdOffset] == '\0' ? Result::NotInStore : Result::Ok;
+    });
+}
+
+TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record, int32_t store) {
+    return exports::SessionExport([&](session::PimSession& pim) {
+        const char* in = static_cast<const char*>(records::HostPointer(record, "record"));
+        const std::string_view id = exports::IdentifierIn(entryId);
+        const exports::StoreWriter* writer = exports::FindWriter(store, in);
+        if (writer == nullptr) return Result::Ok;
+
+        session::DispatchRef& item = pim.*(writer->itemSlot);
+        item = session::LookUpItem(pim, id);
+        writer->write(item, in + writer->recordOffset);
+        automation::Call(item, session::outlook::kSave);
+        return Result::Ok;
+    });
+}
+
+TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, int32_t store) {
+    return exports::SessionExport([&](session::PimSession& pim) {
+        const char* in = static_cast<const char*>(records::HostPointer(record, "record"));
+        char* out = records::HostPointer(entryId, "entry identifier buffer");
+        const exports::StoreWriter* writer = exports::FindWriter(store, in);
+        if (writer == nullptr) return Result::Ok;
+
+        session::DispatchRef& item = pim.*(writer->itemSlot);
+        item = automation::Call(pim.outlookApplication, session::outlook::kCreateItem, {writer->createItemType})
+                   .ToDispatch();
+        writer->write(item, in + writer->recordOffset);
+        automation::Call(item, session::outlook::kSave);
+        if (writer->moveToFolder != 0) {
+            const session::DispatchRef folder = session::GetDefaultFolder(
+                pim.nameSpace, static_cast<records::DefaultFolder>(writer->moveToFolder));
+            automation::Call(item, session::outlook::kMove, {folder});
+        }
+        exports::CopyIdentifierOut(out, session::EntryIdOf(item));
+        return Result::Ok;
+    });
+}
+
+TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int32_t store) {
+    return exports::SessionExport([&](session::PimSession& pim) {
+        PimRecordList& records = *records::HostPointer(list, "record list");
+        if (records.count > 0) records::RewindList(records);
+        EmptyStore(pim, store);
+        if (records::FindStore(store) == nullptr) return Result::Ok;
+        // Each record is added in its own frame: one that fails does not stop
+        // the others. Its new identifier lands in the record's header.
+        records::WalkList(records, [&](char* record, int32_t) {
+            TARN_AddForOL(reinterpret_cast<PimRecordHeader*>(record)->entryId, record, store);
+        });
+        return Result::Ok;
+    });
+}
