@@ -14,9 +14,6 @@ namespace {
 constexpr double kFirstDate = -657434.0;
 constexpr double kEndOfDates = 2958466.0;
 
-template <class T>
-constexpr bool kIs = false;
-
 [[noreturn]] void Mismatch() { throw OleStatusFailure(kDispTypeMismatch); }
 
 // Doubles become integers by rounding half to even, as the runtime does.
@@ -59,8 +56,10 @@ VarType Variant::Type() const noexcept {
             else if constexpr (std::is_same_v<T, Date>) return VarType::Date;
             else if constexpr (std::is_same_v<T, std::u16string>) return VarType::Bstr;
             else if constexpr (std::is_same_v<T, DispatchRef>) return VarType::Dispatch;
-            else if constexpr (std::is_same_v<T, ErrorCode>) return VarType::Error;
-            else static_assert(kIs<T>, "a variant alternative without a VARTYPE");
+            else {
+                static_assert(std::is_same_v<T, ErrorCode>, "a variant alternative without a VARTYPE");
+                return VarType::Error;
+            }
         },
         value_);
 }

@@ -22,6 +22,7 @@ std::u16string_view Trim(std::u16string_view text) {
 std::optional<double> ParseRadixNumber(std::u16string_view digits, unsigned radix) {
     if (digits.empty()) return std::nullopt;
     std::uint64_t value = 0;
+    bool tooWide = false;
     for (char16_t c : digits) {
         unsigned digit;
         if (IsDigit(c)) digit = c - u'0';
@@ -30,8 +31,12 @@ std::optional<double> ParseRadixNumber(std::u16string_view digits, unsigned radi
         else return std::nullopt;
         if (digit >= radix) return std::nullopt;
         value = value * radix + digit;
-        if (value > 0xFFFFFFFFu) return std::nullopt;
+        if (value > 0xFFFFFFFFu) {
+            tooWide = true;  // still a number, just not one that fits
+            value = 0;
+        }
     }
+    if (tooWide) return HUGE_VAL;
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 

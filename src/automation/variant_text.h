@@ -10,8 +10,9 @@
 namespace tarnex::automation {
 
 // A decimal number with optional sign, fraction and exponent, or &H / &O
-// hexadecimal or octal digits (at most 32 bits, read as a signed 32-bit
-// value), surrounded by optional blanks. nullopt when the text is not one.
+// hexadecimal or octal digits (the bits of a signed 32-bit value; wider ones
+// give HUGE_VAL), surrounded by optional blanks. nullopt when the text is not
+// a number.
 std::optional<double> ParseNumberText(std::u16string_view text);
 
 // Up to 15 significant digits, exponent form for large and small magnitudes

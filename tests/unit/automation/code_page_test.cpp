@@ -1,0 +1,131 @@
+#include "automation/code_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "automation/inproc/active_code_page.h"
+#include "tarnex/tarnex_inproc.h"
+
+namespace tarnex::automation {
+namespace {
+
+class CodePageTest : public ::testing::Test {
+protected:
+    void TearDown() override { tarnex_SetCodePage(1252); }
+};
+
+TEST_F(CodePageTest, OnlyTheTwoPagesCanBeChosen) {
+    EXPECT_EQ(inproc::ActiveCodePage(), 1252u);
+    EXPECT_EQ(tarnex_SetCodePage(932), 0);
+    EXPECT_EQ(tarnex_SetCodePage(437), -1);
+    EXPECT_EQ(tarnex_SetCodePage(65001), -1);
+    EXPECT_EQ(inproc::ActiveCodePage(), 932u);
+    EXPECT_EQ(tarnex_SetCodePage(1252), 0);
+    EXPECT_EQ(inproc::ActiveCodePage(), 1252u);
+}
+
+TEST_F(CodePageTest, Cp1252RoundTripsEveryByte) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    const std::u16string wide = AnsiToWide(all);
+    ASSERT_EQ(wide.size(), 256u);
+    EXPECT_EQ(WideToAnsi(wide), all);
+    for (int b = 0; b < 256; ++b) EXPECT_FALSE(IsAnsiLeadByte(static_cast<unsigned char>(b)));
+
+    struct Known {
+        unsigned char byte;
+        char16_t wide;
+    };
+    for (const Known& k : {Known{0x41, u'A'}, Known{0x80, 0x20AC}, Known{0x81, 0x0081}, Known{0x8D, 0x008D},
+                           Known{0x96, 0x2013}, Known{0x9F, 0x0178}, Known{0xA0, 0x00A0}, Known{0xFF, 0x00FF}}) {
+        SCOPED_TRACE(k.byte);
+        EXPECT_EQ(wide[k.byte], k.wide);
+    }
+}
+
+TEST_F(CodePageTest, Cp1252MarksWhatItLacks) {
+    EXPECT_EQ(WideToAnsi(u"A\u0100B\u3042C"), "A?B?C");
+    EXPECT_EQ(WideToAnsi(u"x\U0001F600y"), "x?y");      // one character, one mark
+    EXPECT_EQ(WideToAnsi(u"x\xD800y\xDC00"), "x?y?");  // lone surrogates
+    EXPECT_EQ(WideToAnsi(std::u16string(u"a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST_F(CodePageTest, Cp932KnownCharacters) {
+    ASSERT_EQ(tarnex_SetCodePage(932), 0);
+    struct Known {
+        const char* name;
+        std::string ansi;
+        std::u16string wide;
+    };
+    for (const Known& k : {
+             Known{"ascii and backslash", "A\\~", u"A\\~"},
+             Known{"kanji", "\x93\xFA\x96\x7B", u"\u65E5\u672C"},
+             Known{"half-width katakana", "\xB1\xDF\xA1", u"\uFF71\uFF9F\uFF61"},
+             Known{"hiragana", "\x82\xA0", u"\u3042"},
+             Known{"middle dot", "\x81\x45", u"\u30FB"},
+             Known{"NEC row 13", "\x87\x40", u"\u2460"},
+             Known{"user-defined area", "\xF0\x40", u"\uE000"},
+             Known{"single bytes outside the page", "\x80\xA0\xFD\xFF", u"\u0080\uF8F0\uF8F1\uF8F3"},
+         }) {
+        SCOPED_TRACE(k.name);
+        EXPECT_EQ(AnsiToWide(k.ansi), k.wide);
+        EXPECT_EQ(WideToAnsi(k.wide), k.ansi);
+    }
+}
+
+TEST_F(CodePageTest, Cp932LeadBytes) {
+    ASSERT_EQ(tarnex_SetCodePage(932), 0);
+    for (int b = 0; b < 256; ++b) {
+        const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        EXPECT_EQ(IsAnsiLeadByte(static_cast<unsigned char>(b)), lead) << b;
+    }
+}
+
+// Characters with more than one byte pair encode as the system chooses.
+TEST_F(CodePageTest, Cp932EncodesDuplicatesAsTheSystemDoes) {
+    ASSERT_EQ(tarnex_SetCodePage(932), 0);
+    EXPECT_EQ(WideToAnsi(u"\u2252"), "\x81\xE0");  // JIS X 0208 before NEC row 13
+    EXPECT_EQ(WideToAnsi(u"\u2160"), "\x87\x54");  // NEC row 13 before IBM
+    EXPECT_EQ(WideToAnsi(u"\uFFE2"), "\x81\xCA");
+    EXPECT_EQ(WideToAnsi(u"\u2170"), "\xFA\x40");  // IBM before NEC-selected IBM
+    EXPECT_EQ(WideToAnsi(u"\u7E8A"), "\xFA\x5C");
+    EXPECT_EQ(WideToAnsi(u"\u00A2"), "\x81\x91");  // encodes, though 81 91 reads as U+FFE0
+    EXPECT_EQ(AnsiToWide("\xED\x40"), u"\u7E8A");   // both pairs still read
+}
+
+TEST_F(CodePageTest, Cp932EveryCharacterItReadsItWrites) {
+    ASSERT_EQ(tarnex_SetCodePage(932), 0);
+    int characters = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsAnsiLeadByte(static_cast<unsigned char>(lead))) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;  // never a trail byte
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::u16string wide = AnsiToWide(pair);
+            ASSERT_EQ(wide.size(), 1u);
+            if (wide[0] == u'\u30FB' && pair != "\x81\x45") continue;  // not a character
+            ++characters;
+            EXPECT_EQ(AnsiToWide(WideToAnsi(wide)), wide) << std::hex << lead << ' ' << trail;
+        }
+    }
+    EXPECT_EQ(characters, 9604);  // every pair the page defines
+    for (int b = 0; b < 256; ++b) {
+        if (IsAnsiLeadByte(static_cast<unsigned char>(b))) continue;
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(WideToAnsi(AnsiToWide(one)), one) << b;
+    }
+}
+
+TEST_F(CodePageTest, Cp932BrokenPairsAndMissingCharacters) {
+    ASSERT_EQ(tarnex_SetCodePage(932), 0);
+    EXPECT_EQ(AnsiToWide("\x85\x40"), u"\u30FB");        // a pair the page leaves empty
+    EXPECT_EQ(AnsiToWide("ab\x93"), u"ab\u30FB");        // lead byte at the end
+    EXPECT_EQ(AnsiToWide("\x93 x"), u"\u30FB x");        // lead byte before a non-trail byte
+    EXPECT_EQ(AnsiToWide("\x93\x7F"), u"\u30FB\x7F");
+    EXPECT_EQ(WideToAnsi(u"\u00E9\u00A5\u0100"), "???");
+    EXPECT_EQ(WideToAnsi(u"\U00020B9F!"), "?!");
+}
+
+}  // namespace
+}  // namespace tarnex::automation

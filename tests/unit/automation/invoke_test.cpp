@@ -1,0 +1,132 @@
+#include "automation/invoke.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "automation/failures.h"
+#include "fake_dispatch.h"
+
+namespace tarnex::automation {
+namespace {
+
+using testing::FakeDispatch;
+
+class InvokeTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ref_.Reset();
+        EXPECT_EQ(object_.references, 1) << "a reference leaked";
+    }
+    FakeDispatch object_;
+    DispatchRef ref_ = DispatchRef::Share(&object_);
+};
+
+TEST_F(InvokeTest, PassesDispidKindAndArgumentsInOrder) {
+    object_.returns = Variant(int32_t{9});
+    const Variant result = Call(ref_, 0x10A, {Variant(int32_t{1}), Variant(u"two")});
+    EXPECT_EQ(result.Type(), VarType::I4);
+    EXPECT_EQ(result.ToI4(), 9);
+    EXPECT_EQ(object_.lastDispid, 0x10A);
+    EXPECT_EQ(object_.lastKind, InvokeKind::Method);
+    ASSERT_EQ(object_.lastArgs.size(), 2u);
+    EXPECT_EQ(object_.lastArgs[0].Type(), VarType::I4);
+    EXPECT_EQ(object_.lastArgs[0].ToI4(), 1);
+    EXPECT_EQ(object_.lastArgs[1].Type(), VarType::Bstr);
+    EXPECT_EQ(object_.lastArgs[1].ToBstr(), u"two");
+
+    Put(ref_, 0xD, Variant(int32_t{1}));
+    EXPECT_EQ(object_.lastKind, InvokeKind::Put);
+    ASSERT_EQ(object_.lastArgs.size(), 1u);
+    object_.lastArgs.clear();
+}
+
+TEST_F(InvokeTest, NullObjectIsAnOleFailureNotACrash) {
+    try {
+        Get(DispatchRef(), 0x50);
+        FAIL() << "no failure";
+    } catch (const OleStatusFailure& failure) {
+        EXPECT_EQ(failure.Status(), kPointer);
+    }
+}
+
+TEST_F(InvokeTest, FailedStatusesBecomeTheirFailures) {
+    struct Case {
+        HResult status;
+        bool dispatchException;
+    };
+    for (const Case& c : {Case{kDispException, true}, Case{kDispMemberNotFound, false}, Case{kFail, false},
+                          Case{kDispBadIndex, false}}) {
+        SCOPED_TRACE(c.status);
+        object_.status = c.status;
+        object_.raised = {u"Outlook", u"Caf\u00e9 \u2013 not found", static_cast<HResult>(0x80040107)};
+        try {
+            Call(ref_, 0x51, {Variant(int32_t{1})});
+            ADD_FAILURE() << "no failure";
+        } catch (const DispatchException& failure) {
+            EXPECT_TRUE(c.dispatchException);
+            EXPECT_EQ(failure.Description(), "Caf\xE9 \x96 not found");  // in the active code page
+            EXPECT_EQ(failure.Scode(), static_cast<HResult>(0x80040107));
+        } catch (const OleStatusFailure& failure) {
+            EXPECT_FALSE(c.dispatchException);
+            EXPECT_EQ(failure.Status(), c.status);
+        }
+    }
+    object_.status = kFalse;  // a success code, however odd
+    EXPECT_NO_THROW(Call(ref_, 0x51));
+    object_.lastArgs.clear();
+}
+
+TEST(FailuresTest, OleStatusFailureNamesTheStatusInHex) {
+    EXPECT_NE(std::string(OleStatusFailure(kDispMemberNotFound).what()).find("0x80020003"), std::string::npos);
+}
+
+TEST_F(InvokeTest, TypedGetsConvertTheResult) {
+    object_.returns = Variant(u"12");
+    EXPECT_EQ(GetInt(ref_, 0x50), 12);
+    EXPECT_EQ(object_.lastKind, InvokeKind::Get);
+    object_.returns = Variant(u"M\u00fcller \u20ac");
+    EXPECT_EQ(GetText(ref_, 0x3001), "M\xFCller \x80");
+    object_.returns = Variant(int32_t{-1});
+    EXPECT_TRUE(GetBool(ref_, 0xD));
+    object_.returns = Variant(Date{36526.5});
+    EXPECT_EQ(GetDate(ref_, 0x8005), 36526.5);
+    object_.returns = Variant(u"not a date");
+    EXPECT_THROW(GetDate(ref_, 0x8005), OleStatusFailure);
+}
+
+TEST_F(InvokeTest, GetObjectKeepsNothingAndRejectsNonObjects) {
+    FakeDispatch child;
+    object_.returns = Variant(DispatchRef::Share(&child));
+    {
+        const DispatchRef got = GetObject(ref_, 0x3100);
+        EXPECT_EQ(got.Get(), &child);
+    }
+    object_.returns = Variant(DispatchRef());  // the server's Nothing
+    EXPECT_FALSE(GetObject(ref_, 0x56));
+    EXPECT_EQ(child.references, 1);
+
+    object_.returns = Variant(int32_t{0});
+    try {
+        GetObject(ref_, 0x3100);
+        FAIL() << "no failure";
+    } catch (const OleStatusFailure& failure) {
+        EXPECT_EQ(failure.Status(), kDispTypeMismatch);
+    }
+}
+
+TEST_F(InvokeTest, PutsSendWideTextAndDates) {
+    PutText(ref_, 0x3001, "Caf\xE9");
+    ASSERT_EQ(object_.lastArgs.size(), 1u);
+    EXPECT_EQ(object_.lastArgs[0].Type(), VarType::Bstr);
+    EXPECT_EQ(object_.lastArgs[0].ToBstr(), u"Caf\u00e9");
+    PutDate(ref_, 0x8005, 949998.0);
+    EXPECT_EQ(object_.lastArgs[0].Type(), VarType::Date);
+    EXPECT_EQ(object_.lastArgs[0].ToDate().days, 949998.0);
+    EXPECT_EQ(Text("\x80").ToBstr(), u"\u20ac");
+    object_.lastArgs.clear();
+}
+
+}  // namespace
+}  // namespace tarnex::automation

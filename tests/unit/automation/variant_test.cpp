@@ -1,0 +1,219 @@
+#include "automation/variant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "automation/failures.h"
+#include "automation/invoke.h"
+#include "fake_dispatch.h"
+
+namespace tarnex::automation {
+namespace {
+
+using testing::FakeDispatch;
+
+// Either the value a coercion gives or the status it fails with.
+struct Fails {
+    HResult status;
+};
+template <class T>
+using Outcome = std::variant<T, Fails>;
+
+template <class T>
+struct Case {
+    std::string name;
+    Variant input;
+    Outcome<T> expected;
+};
+
+template <class T>
+void RunCases(const std::vector<Case<T>>& cases, const std::function<T(const Variant&)>& coerce) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (const T* value = std::get_if<T>(&c.expected)) {
+            EXPECT_EQ(coerce(c.input), *value);
+        } else {
+            try {
+                coerce(c.input);
+                ADD_FAILURE() << "no failure";
+            } catch (const OleStatusFailure& failure) {
+                EXPECT_EQ(failure.Status(), std::get<Fails>(c.expected).status);
+            }
+        }
+    }
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(VariantTest, TypeOfEachAlternative) {
+    const std::vector<std::pair<Variant, VarType>> cases = {
+        {Variant(), VarType::Empty},           {Variant(int32_t{4}), VarType::I4},
+        {Variant(true), VarType::Bool},        {Variant(1.5), VarType::R8},
+        {Variant(Date{2.0}), VarType::Date},   {Variant(u"x"), VarType::Bstr},
+        {Variant(DispatchRef()), VarType::Dispatch}, {Variant::Missing(), VarType::Error},
+    };
+    for (const auto& [value, type] : cases) EXPECT_EQ(value.Type(), type);
+    const Variant missing = Variant::Missing();
+    EXPECT_TRUE(missing.IfError() && missing.IfError()->code == kDispParamNotFound);
+}
+
+TEST(VariantTest, ToI4) {
+    FakeDispatch object;
+    RunCases<int32_t>(
+        {
+            {"empty", Variant(), 0},
+            {"i4", Variant(int32_t{-7}), -7},
+            {"true is VARIANT_TRUE", Variant(true), -1},
+            {"false", Variant(false), 0},
+            {"half rounds to even (down)", Variant(2.5), 2},
+            {"half rounds to even (up)", Variant(3.5), 4},
+            {"negative half", Variant(-2.5), -2},
+            {"below half", Variant(2.4999), 2},
+            {"largest", Variant(2147483647.0), 2147483647},
+            {"rounds past largest", Variant(2147483647.5), Fails{kDispOverflow}},
+            {"smallest by rounding", Variant(-2147483648.5), std::numeric_limits<int32_t>::min()},
+            {"below smallest", Variant(-2147483649.0), Fails{kDispOverflow}},
+            {"not a number", Variant(kNaN), Fails{kDispOverflow}},
+            {"date", Variant(Date{1.5}), 2},
+            {"text", Variant(u"12"), 12},
+            {"text with blanks and sign", Variant(u" \t-12 "), -12},
+            {"text with plus", Variant(u"+7"), 7},
+            {"text fraction rounds", Variant(u"12.5"), 12},
+            {"text exponent", Variant(u"1e3"), 1000},
+            {"text leading point", Variant(u".75"), 1},
+            {"hex", Variant(u"&HFF"), 255},
+            {"hex all bits is -1", Variant(u"&HFFFFFFFF"), -1},
+            {"octal", Variant(u"&o17"), 15},
+            {"hex too wide", Variant(u"&H100000000"), Fails{kDispOverflow}},
+            {"text too large", Variant(u"3000000000"), Fails{kDispOverflow}},
+            {"text beyond double", Variant(u"1e999"), Fails{kDispOverflow}},
+            {"text underflow is 0", Variant(u"1e-999"), 0},
+            {"empty text", Variant(u""), Fails{kDispTypeMismatch}},
+            {"words", Variant(u"twelve"), Fails{kDispTypeMismatch}},
+            {"trailing junk", Variant(u"12abc"), Fails{kDispTypeMismatch}},
+            {"lone sign", Variant(u"-"), Fails{kDispTypeMismatch}},
+            {"exponent without digits", Variant(u"1e"), Fails{kDispTypeMismatch}},
+            {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
+            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
+        },
+        [](const Variant& v) { return v.ToI4(); });
+    EXPECT_EQ(object.references, 1);
+}
+
+TEST(VariantTest, ToBool) {
+    FakeDispatch object;
+    RunCases<bool>(
+        {
+            {"empty", Variant(), false},
+            {"zero", Variant(int32_t{0}), false},
+            {"nonzero", Variant(int32_t{5}), true},
+            {"r8 zero", Variant(0.0), false},
+            {"r8 fraction", Variant(0.1), true},
+            {"date", Variant(Date{1.0}), true},
+            {"text true any case", Variant(u"tRUE"), true},
+            {"text false", Variant(u"FALSE"), false},
+            {"text zero", Variant(u"0"), false},
+            {"text number", Variant(u"-2"), true},
+            {"text other", Variant(u"yes"), Fails{kDispTypeMismatch}},
+            {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
+            {"error", Variant(ErrorCode{kFail}), Fails{kDispTypeMismatch}},
+        },
+        [](const Variant& v) { return v.ToBool(); });
+}
+
+TEST(VariantTest, ToDate) {
+    RunCases<Date>(
+        {
+            {"empty is day 0", Variant(), Date{0.0}},
+            {"i4", Variant(int32_t{36526}), Date{36526.0}},
+            {"true", Variant(true), Date{-1.0}},
+            {"r8", Variant(1.25), Date{1.25}},
+            {"first date", Variant(-657434.0), Date{-657434.0}},
+            {"before the first date", Variant(-657435.0), Fails{kDispOverflow}},
+            {"last moment", Variant(2958465.99), Date{2958465.99}},
+            {"after the last date", Variant(2958466.0), Fails{kDispOverflow}},
+            {"i4 out of range", Variant(int32_t{3000000}), Fails{kDispOverflow}},
+            {"not a number", Variant(kNaN), Fails{kDispOverflow}},
+            {"date text is not read", Variant(u"1/1/2000"), Fails{kDispTypeMismatch}},
+            {"number text is not read", Variant(u"12"), Fails{kDispTypeMismatch}},
+            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
+        },
+        [](const Variant& v) { return v.ToDate(); });
+}
+
+TEST(VariantTest, ToBstr) {
+    FakeDispatch object;
+    RunCases<std::u16string>(
+        {
+            {"empty", Variant(), u""},
+            {"i4", Variant(int32_t{-42}), u"-42"},
+            {"i4 smallest", Variant(std::numeric_limits<int32_t>::min()), u"-2147483648"},
+            {"true is its number", Variant(true), u"-1"},
+            {"false", Variant(false), u"0"},
+            {"r8", Variant(1.5), u"1.5"},
+            {"r8 whole", Variant(100.0), u"100"},
+            {"r8 tenth", Variant(0.1), u"0.1"},
+            {"r8 fifteen digits", Variant(2.0 / 3.0), u"0.666666666666667"},
+            {"r8 large", Variant(1e20), u"1E+20"},
+            {"r8 small", Variant(1e-5), u"1E-05"},
+            {"date and time", Variant(Date{36526.5}), u"1/1/2000 12:00:00 PM"},
+            {"date alone", Variant(Date{36526.0}), u"1/1/2000"},
+            {"time alone", Variant(Date{0.25}), u"6:00:00 AM"},
+            {"day 0", Variant(Date{0.0}), u"12:00:00 AM"},
+            {"before day 0", Variant(Date{-1.5}), u"12/29/1899 12:00:00 PM"},
+            {"rounds up to midnight", Variant(Date{1.9999999}), u"1/1/1900"},
+            {"text", Variant(u"abc"), u"abc"},
+            {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
+            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
+        },
+        [](const Variant& v) { return v.ToBstr(); });
+}
+
+TEST(VariantTest, ToDispatchTakesOnlyObjects) {
+    FakeDispatch object;
+    {
+        const Variant held(DispatchRef::Share(&object));
+        const DispatchRef taken = held.ToDispatch();
+        EXPECT_EQ(taken.Get(), &object);
+        EXPECT_EQ(object.references, 3);
+        EXPECT_FALSE(Variant(DispatchRef()).ToDispatch());
+    }
+    EXPECT_EQ(object.references, 1);
+    for (const Variant& other : {Variant(), Variant(int32_t{1}), Variant(u"x"), Variant::Missing()}) {
+        try {
+            other.ToDispatch();
+            ADD_FAILURE() << "converted type " << static_cast<int>(other.Type());
+        } catch (const OleStatusFailure& failure) {
+            EXPECT_EQ(failure.Status(), kDispTypeMismatch);
+        }
+    }
+}
+
+// Item VARIANTs that are not objects end in the catch-all result, so they
+// must not surface as OLE status failures.
+TEST(VariantTest, ItemAsDispatchFailsOutsideTheOleFailures) {
+    FakeDispatch object;
+    const DispatchRef item = ItemAsDispatch(Variant(DispatchRef::Share(&object)));
+    EXPECT_EQ(item.Get(), &object);
+    EXPECT_EQ(object.references, 2);
+
+    for (const Variant& bad : {Variant(), Variant(DispatchRef()), Variant(int32_t{3}), Variant(u"item")}) {
+        SCOPED_TRACE(static_cast<int>(bad.Type()));
+        try {
+            ItemAsDispatch(bad);
+            ADD_FAILURE() << "no failure";
+        } catch (const OleStatusFailure&) {
+            ADD_FAILURE() << "an OLE status failure";
+        } catch (const std::runtime_error&) {
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarnex::automation
