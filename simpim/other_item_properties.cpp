@@ -1,0 +1,120 @@
+#include "simpim/other_item_properties.h"
+
+#include <cmath>
+
+#include "simpim/item_classes.h"
+
+namespace simpim {
+
+using tarnex::automation::Date;
+
+namespace {
+
+constexpr Dispid kAppointmentStart = 0x820D;
+constexpr Dispid kAppointmentEnd = 0x820E;
+
+// A note's subject is the first line of its text.
+Variant NoteSubject(const ItemData& d) {
+    std::u16string body = d.Text(kDispidBody);
+    return Variant(body.substr(0, body.find_first_of(u"\r\n")));
+}
+
+}  // namespace
+
+const PropertyTable& AppointmentProperties() {
+    static const PropertyTable table{{
+                                         DateProperty(kAppointmentStart, "Start"),
+                                         DateProperty(kAppointmentEnd, "End"),
+                                         Text(0x8208, "Location"),
+                                         Flag(0x8215, "AllDayEvent"),
+                                         Number(0x8213, "Duration", 30),
+                                         Flag(0x8503, "ReminderSet"),
+                                     },
+                                     &CommonItemProperties()};
+    return table;
+}
+
+const PropertyTable& TaskProperties() {
+    static const PropertyTable table{{
+                                         DateProperty(0x8104, "StartDate"),
+                                         DateProperty(0x8105, "DueDate"),
+                                         DateProperty(0x810F, "DateCompleted"),
+                                         Flag(0x811C, "Complete"),
+                                         Number(0x8101, "Status", 0),
+                                         Number(0x8102, "PercentComplete", 0),
+                                     },
+                                     &CommonItemProperties()};
+    return table;
+}
+
+const PropertyTable& NoteProperties() {
+    static const PropertyTable table{
+        ItemState(kDispidClass, "Class", VarType::I4),
+        ItemState(kDispidParent, "Parent", VarType::Dispatch),
+        ItemState(kDispidEntryId, "EntryID", VarType::Bstr),
+        ItemState(kDispidCreationTime, "CreationTime", VarType::Date),
+        ItemState(kDispidLastModificationTime, "LastModificationTime", VarType::Date),
+        Text(kDispidMessageClass, "MessageClass"),
+        Text(kDispidBody, "Body"),
+        Text(0x9001, "Categories"),
+        Computed(0xF7A0, "Subject", VarType::Bstr, &NoteSubject, nullptr),
+        Number(0x8B00, "Color", 1),  // olYellow
+        Number(0x8B02, "Width", 200),
+        Number(0x8B03, "Height", 166),
+        Number(0x8B04, "Left", 80),
+        Number(0x8B05, "Top", 80),
+    };
+    return table;
+}
+
+const PropertyTable& MailProperties() {
+    static const PropertyTable table{{
+                                         Text(0xE04, "To"),
+                                         Text(0xE03, "CC"),
+                                         Text(0xE02, "BCC"),
+                                         Text(0x42, "SentOnBehalfOfName"),
+                                         ReadOnlyText(0x50, "ReplyRecipientNames"),
+                                         ReadOnlyText(0xC1A, "SenderName"),
+                                         ReadOnlyDate(0xE06, "ReceivedTime"),
+                                         ReadOnlyDate(0x39, "SentOn"),
+                                     },
+                                     &CommonItemProperties()};
+    return table;
+}
+
+const PropertyTable& MeetingProperties() {
+    static const PropertyTable table{{
+                                         ReadOnlyText(0xC1A, "SenderName"),
+                                         ReadOnlyText(0x50, "ReplyRecipientNames"),
+                                         ReadOnlyDate(0xE06, "ReceivedTime"),
+                                         ReadOnlyDate(0x39, "SentOn"),
+                                     },
+                                     &CommonItemProperties()};
+    return table;
+}
+
+const PropertyTable& ReportProperties() { return CommonItemProperties(); }
+
+const PropertyTable& JournalProperties() {
+    static const PropertyTable table{{
+                                         DateProperty(0x8706, "Start"),
+                                         DateProperty(0x8708, "End"),
+                                         Text(0x8700, "Type"),
+                                     },
+                                     &CommonItemProperties()};
+    return table;
+}
+
+const PropertyTable& DistListProperties() {
+    static const PropertyTable table{{Text(0x8053, "DLName")}, &CommonItemProperties()};
+    return table;
+}
+
+void InitializeAppointment(ItemData& data, double now) {
+    constexpr double kHalfHour = 1.0 / 48.0;
+    double start = std::ceil(now / kHalfHour - 1e-9) * kHalfHour;
+    data.Store(kAppointmentStart, Variant(Date{start}));
+    data.Store(kAppointmentEnd, Variant(Date{start + kHalfHour}));
+}
+
+}  // namespace simpim

@@ -1,0 +1,102 @@
+// An Outlook item object (ContactItem, AppointmentItem, TaskItem, NoteItem,
+// MailItem, MeetingItem, ReportItem, ...). Its properties come from the
+// class's property table; changes stay on the object until Save. Once the
+// object's item is deleted, every member fails as in Outlook.
+#include "simpim/call_args.h"
+#include "simpim/outlook_errors.h"
+#include "simpim/outlook_objects.h"
+
+namespace simpim {
+
+namespace ta = tarnex::automation;
+using tarnex::automation::Date;
+
+OutlookItemObject::OutlookItemObject(OutlookContext context, std::shared_ptr<OutlookItem> item)
+    : SimObject(context.hooks, item->Class().objectName),
+      context_(std::move(context)),
+      item_(std::move(item)),
+      working_(item_->Data()) {}
+
+HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
+                                ExceptionInfo& exception) {
+    HResult hr = ta::kOk;
+    if (dispid == kDispidSave || dispid == kDispidDelete || dispid == kDispidMove) {
+        if ((hr = CheckCall(kind, args, InvokeKind::Method, dispid == kDispidMove ? 1 : 0,
+                            dispid == kDispidMove ? 1 : 0)) != ta::kOk)
+            return hr;
+        if (Gone()) return RaiseOutlook(exception, kItemMovedOrDeleted, kMapiObjectDeleted);
+        return CallMethod(dispid, args, result, exception);
+    }
+
+    const PropertyDef* def = working_.Table().Find(dispid);
+    if (!def) return ta::kDispMemberNotFound;
+    if ((hr = CheckProperty(kind, args, def->writable)) != ta::kOk) return hr;
+    if (Gone()) return RaiseOutlook(exception, kItemMovedOrDeleted, kMapiObjectDeleted);
+
+    if (kind == InvokeKind::Get) {
+        if (def->source == Source::Item) return GetItemState(dispid, result);
+        result = working_.Value(*def);
+        return ta::kOk;
+    }
+    Variant value;
+    if ((hr = CoerceTo(args.back(), def->type, value)) != ta::kOk) return hr;
+    working_.Assign(*def, value);
+    return ta::kOk;
+}
+
+HResult OutlookItemObject::CallMethod(Dispid dispid, std::span<const Variant> args, Variant& result,
+                                      ExceptionInfo& exception) {
+    OutlookStore& store = *context_.store;
+    switch (dispid) {
+        case kDispidSave:
+            store.Save(item_, working_);
+            return ta::kOk;
+        case kDispidDelete:
+            store.Delete(item_);
+            deleted_ = true;
+            return ta::kOk;
+        case kDispidMove: {
+            // The item moves with its pending changes; in a PST store it keeps
+            // its EntryID. The result is a new object for the moved item; this
+            // one stays usable as well.
+            if (!args[0].IfDispatch()) return ta::kDispTypeMismatch;
+            auto* target = As<OutlookFolderObject>(args[0]);
+            if (!target || &target->Folder().Store() != &store)
+                return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
+            store.Save(item_, working_);
+            store.Move(item_, target->Folder());
+            result = ItemVariant(context_, item_);
+            return ta::kOk;
+        }
+        default:
+            return ta::kDispMemberNotFound;
+    }
+}
+
+HResult OutlookItemObject::GetItemState(Dispid dispid, Variant& result) {
+    switch (dispid) {
+        case kDispidClass:
+            result = Variant(item_->Class().code);
+            return ta::kOk;
+        case kDispidEntryId:
+            result = Variant(item_->EntryId());  // empty text until saved
+            return ta::kOk;
+        case kDispidCreationTime:
+            result = Variant(Date{item_->CreationTime()});
+            return ta::kOk;
+        case kDispidLastModificationTime:
+            result = Variant(Date{item_->LastModificationTime()});
+            return ta::kOk;
+        case kDispidParent: {
+            // An unsaved item's parent is the folder Save will put it in.
+            OutlookFolder* folder = item_->Folder();
+            if (!folder) folder = context_.store->DefaultFolder(item_->Class().saveFolder);
+            result = FolderVariant(context_, folder);
+            return ta::kOk;
+        }
+        default:
+            return ta::kDispMemberNotFound;
+    }
+}
+
+}  // namespace simpim

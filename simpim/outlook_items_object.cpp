@@ -1,0 +1,106 @@
+// Outlook's Items collection: the live contents of one folder.
+#include <algorithm>
+
+#include "simpim/call_args.h"
+#include "simpim/outlook_errors.h"
+#include "simpim/outlook_objects.h"
+
+namespace simpim {
+
+namespace ta = tarnex::automation;
+
+namespace {
+
+constexpr Dispid kCount = 0x50;
+constexpr Dispid kItem = 0x51;
+constexpr Dispid kRemove = 0x54;
+constexpr Dispid kGetFirst = 0x56;
+constexpr Dispid kGetNext = 0x57;
+constexpr Dispid kGetLast = 0x58;
+constexpr Dispid kGetPrevious = 0x59;
+
+constexpr std::int32_t kOlItems = 16;
+
+}  // namespace
+
+Variant ItemVariant(const OutlookContext& context, std::shared_ptr<OutlookItem> item) {
+    if (!item) return Variant(DispatchRef());
+    return Variant(NewObject<OutlookItemObject>(context, std::move(item)));
+}
+
+OutlookItemsObject::OutlookItemsObject(OutlookContext context, OutlookFolder& folder)
+    : SimObject(context.hooks, "Items"), context_(std::move(context)), folder_(&folder) {}
+
+Variant OutlookItemsObject::ItemAt(std::int32_t position) const {
+    if (position < 1 || position > static_cast<std::int32_t>(folder_->Count())) return Variant(DispatchRef());
+    return ItemVariant(context_, folder_->Items()[static_cast<std::size_t>(position - 1)]);
+}
+
+HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
+                                 ExceptionInfo& exception) {
+    HResult hr = ta::kOk;
+    const auto count = static_cast<std::int32_t>(folder_->Count());
+    switch (dispid) {
+        case kCount:
+            if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
+            result = Variant(count);
+            return ta::kOk;
+        case kItem: {
+            // Index: a position from 1, or text matched against the items'
+            // default property, the subject.
+            if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
+            if (auto replacement = Hooks()->TakeItemOverride()) {
+                result = std::move(*replacement);
+                return ta::kOk;
+            }
+            if (const std::u16string* subject = args[0].IfBstr()) {
+                for (const auto& item : folder_->Items()) {
+                    if (item->Data().Text(kDispidSubject) == *subject) {
+                        result = ItemVariant(context_, item);
+                        return ta::kOk;
+                    }
+                }
+                return RaiseOutlook(exception, kObjectNotFound, kMapiNotFound);
+            }
+            std::int32_t position = 0;
+            if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
+            if (position < 1 || position > count)
+                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            result = ItemAt(position);
+            return ta::kOk;
+        }
+        case kRemove: {
+            // Removing an item deletes it as the item's own Delete does.
+            if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
+            std::int32_t position = 0;
+            if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
+            if (position < 1 || position > count)
+                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            context_.store->Delete(folder_->Items()[static_cast<std::size_t>(position - 1)]);
+            return ta::kOk;
+        }
+        case kGetFirst:
+        case kGetNext:
+        case kGetLast:
+        case kGetPrevious:
+            if ((hr = CheckCall(kind, args, InvokeKind::Method)) != ta::kOk) return hr;
+            if (dispid == kGetFirst) cursor_ = 1;
+            if (dispid == kGetLast) cursor_ = count;
+            if (dispid == kGetNext) cursor_ = std::min(cursor_ + 1, count + 1);
+            if (dispid == kGetPrevious) cursor_ = std::max(cursor_ - 1, 0);
+            result = ItemAt(cursor_);
+            return ta::kOk;
+        case kDispidClass:
+            if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
+            result = Variant(kOlItems);
+            return ta::kOk;
+        case kDispidParent:
+            if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
+            result = FolderVariant(context_, folder_);
+            return ta::kOk;
+        default:
+            return ta::kDispMemberNotFound;
+    }
+}
+
+}  // namespace simpim

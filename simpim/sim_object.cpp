@@ -1,0 +1,53 @@
+#include "simpim/sim_object.h"
+
+#include <new>
+#include <stdexcept>
+
+namespace simpim {
+
+SimObject::SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName)
+    : hooks_(std::move(hooks)), kindName_(kindName) {
+    hooks_->ObjectCreated();
+}
+
+SimObject::~SimObject() { hooks_->ObjectDestroyed(); }
+
+void SimObject::AddRef() noexcept {
+    ++references_;
+    hooks_->ReferenceAdded();
+}
+
+void SimObject::Release() noexcept {
+    hooks_->ReferenceDropped();
+    if (--references_ == 0) delete this;
+}
+
+HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
+                          ExceptionInfo& exception) {
+    // Keep the object alive while it runs, even if the call drops the last
+    // outside reference. Not counted as an outside reference.
+    ++references_;
+    struct Hold {
+        SimObject* self;
+        ~Hold() {
+            if (--self->references_ == 0) delete self;
+        }
+    } hold{this};
+
+    if (auto fault = hooks_->OnCall(kindName_, dispid, kind)) {
+        switch (fault->kind) {
+            case Fault::Kind::DispatchException:
+                exception = ExceptionInfo{u"Simulated server", fault->description, fault->status};
+                return tarnex::automation::kDispException;
+            case Fault::Kind::OleStatus:
+                return fault->status;
+            case Fault::Kind::OutOfMemory:
+                throw std::bad_alloc();
+            case Fault::Kind::CppFailure:
+                throw std::runtime_error("simulated server failure");
+        }
+    }
+    return Call(dispid, kind, args, result, exception);
+}
+
+}  // namespace simpim
