@@ -59,6 +59,12 @@ inline Reply Put(const DispatchRef& object, Dispid dispid, Variant value) {
     return CallMember(object, dispid, InvokeKind::Put, {std::move(value)});
 }
 
+// The text a variant holds, or a marker that it holds none.
+inline std::u16string TextOf(const Variant& value) {
+    const std::u16string* s = value.IfBstr();
+    return s ? *s : u"<not text>";
+}
+
 // The object a successful get or method returned.
 inline DispatchRef ObjectOf(const Reply& reply) {
     EXPECT_EQ(reply.hr, ta::kOk);
