@@ -13,47 +13,72 @@ constexpr std::string_view kSoftLineBreak = "=0D=0A=\n";
 
 bool IsSpecial(char c) noexcept { return c == '\\' || c == ';' || c == '\r'; }
 
-// Escapes value into out. Stops once out holds more than limit bytes: only
-// that much can be stored, and the byte past it tells the cut whether a
-// lead byte at the limit has its trail byte.
-void Escape(std::string_view value, std::size_t limit, std::string& out) {
+// Bytes written into a fixed room; what does not fit is dropped and noted.
+class BoundedOutput {
+ public:
+  BoundedOutput(char* out, std::size_t room) noexcept : out_(out), room_(room) {}
+
+  void Put(std::string_view piece) noexcept {
+    const std::size_t count = std::min(piece.size(), room_ - used_);
+    std::memcpy(out_ + used_, piece.data(), count);
+    used_ += count;
+    overflowed_ = overflowed_ || count < piece.size();
+  }
+  std::size_t used() const noexcept { return used_; }
+  bool overflowed() const noexcept { return overflowed_; }
+
+ private:
+  char* out_;
+  std::size_t room_;
+  std::size_t used_ = 0;
+  bool overflowed_ = false;
+};
+
+// Writes the escaped value until it is done or the room is full.
+void Escape(std::string_view value, BoundedOutput& out) noexcept {
   std::size_t i = 0;
-  while (i < value.size() && out.size() <= limit) {
+  while (i < value.size() && !out.overflowed()) {
     const std::size_t start = i;
     while (i < value.size() && !IsSpecial(value[i])) {
       ++i;
     }
-    out.append(value.data() + start, i - start);
+    out.Put(value.substr(start, i - start));
     if (i == value.size()) {
       break;
     }
-    const char c = value[i];
-    if (c == '\\') {
-      out.append("\\\\");
-    } else if (c == ';') {
-      out.append("\\;");
+    if (value[i] == '\\') {
+      out.Put("\\\\");
+    } else if (value[i] == ';') {
+      out.Put("\\;");
     } else if (i + 1 < value.size() && value[i + 1] == '\n') {
-      out.append(kSoftLineBreak);
+      out.Put(kSoftLineBreak);
       ++i;
     } else {
-      out.push_back(c);  // a lone carriage return passes unchanged
+      out.Put("\r");  // a lone carriage return passes unchanged
     }
     ++i;
   }
 }
 
-// The longest prefix of text within room bytes that does not end between
-// the two bytes of a double-byte character. The walk starts at the
-// beginning because a trail byte can have the value of a lead byte.
-std::size_t CutWithinRoom(std::string_view text, std::size_t room) noexcept {
-  if (text.size() <= room) {
-    return text.size();
+// The length of the longest prefix of the room's bytes (the escaped text
+// went on past them) that does not end between the two bytes of a
+// double-byte character. The walk starts at the beginning because a trail
+// byte can have the value of a lead byte.
+std::size_t CutBeforeSplitCharacter(const char* text, std::size_t room) noexcept {
+  bool isLead[256];
+  bool anyLead = false;
+  for (int b = 0; b < 256; ++b) {
+    isLead[b] = automation::IsAnsiLeadByte(static_cast<unsigned char>(b));
+    anyLead = anyLead || isLead[b];
+  }
+  if (!anyLead) {
+    return room;  // a single-byte code page: any cut is whole characters
   }
   std::size_t i = 0;
   while (i < room) {
-    if (automation::IsAnsiLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
-      if (i + 2 > room) {
-        break;  // the trail byte would not fit: drop the lead byte too
+    if (isLead[static_cast<unsigned char>(text[i])]) {
+      if (i + 1 == room) {
+        break;  // its trail byte did not fit: drop the lead byte too
       }
       i += 2;
     } else {
@@ -83,15 +108,10 @@ void AppendFieldValue(char* field, std::string value, std::int32_t fieldSize,
   }
   const std::size_t room = size - length - reserved;
 
-  const std::string_view text(value.c_str());  // up to the value's first zero
-  std::string escaped;
-  escaped.reserve(std::min(text.size() + text.size() / 8 + 16, room + 1));
-  Escape(text, room, escaped);
-  const std::size_t count = CutWithinRoom(escaped, room);
-
   char* end = field + length;
-  std::memcpy(end, escaped.data(), count);
-  end += count;
+  BoundedOutput out(end, room);
+  Escape(std::string_view(value.c_str()), out);  // the value ends at its first zero
+  end += out.overflowed() ? CutBeforeSplitCharacter(end, room) : out.used();
   if (appendSeparator) {
     *end++ = ';';
   }
