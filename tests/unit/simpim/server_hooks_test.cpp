@@ -1,0 +1,110 @@
+// Fault injection, the call log, reference counting and the non-object item
+// result: the hooks the library's failure tests stand on.
+#include <new>
+#include <stdexcept>
+
+#include "outlook_fixture.h"
+
+namespace simpim::testing {
+namespace {
+
+TEST_F(OutlookTest, TheNthCallFailsWithTheChosenFault) {
+    DispatchRef folder = DefaultFolder(10);
+    server.FailCall(2, Fault::Exception(u"Injected"));
+    EXPECT_TRUE(Get(folder, 0x3001).Ok());
+    Reply failed = Get(folder, 0x3001);
+    EXPECT_EQ(failed.hr, ta::kDispException);
+    EXPECT_EQ(failed.exception.description, u"Injected");
+    EXPECT_TRUE(Get(folder, 0x3001).Ok());  // only once
+
+    server.FailCall(1, Fault::Status(ta::kFail));
+    EXPECT_EQ(Get(folder, 0x3001).hr, ta::kFail);
+    server.FailCall(1, Fault::Status(ta::kDispTypeMismatch));
+    EXPECT_EQ(Get(folder, 0x3001).hr, ta::kDispTypeMismatch);
+
+    ta::ExceptionInfo info;
+    Variant result;
+    server.FailCall(1, Fault::OutOfMemory());
+    EXPECT_THROW(folder.Get()->Invoke(0x3001, InvokeKind::Get, {}, result, info), std::bad_alloc);
+    server.FailCall(1, Fault::Unexpected());
+    EXPECT_THROW(folder.Get()->Invoke(0x3001, InvokeKind::Get, {}, result, info), std::runtime_error);
+    EXPECT_TRUE(Get(folder, 0x3001).Ok());
+}
+
+TEST_F(OutlookTest, AFailedCallChangesNothing) {
+    OutlookItem& stored = server.AddItem(ContactClass());
+    DispatchRef contact = Open(stored.EntryId());
+    Put(contact, 0x3a11, Variant(u"Doe"));
+    server.FailCall(1, Fault::Exception());
+    EXPECT_EQ(Method(contact, 0xF048).hr, ta::kDispException);
+    EXPECT_EQ(TextOf(stored.Get("LastName")), u"");
+    server.FailCall(1, Fault::Exception());
+    EXPECT_EQ(Method(application, 0x10A, {Variant(2)}).hr, ta::kDispException);
+    EXPECT_EQ(server.LiveReferences(), 3);
+}
+
+TEST_F(OutlookTest, EveryCallToADispidCanFail) {
+    server.AddItem(ContactClass());
+    server.FailEveryCall(0x3a11, Fault::Status(ta::kFail), "ContactItem");
+    DispatchRef contact = ItemAt(ItemsOf(10), 1);
+    EXPECT_EQ(Get(contact, 0x3a11).hr, ta::kFail);
+    EXPECT_EQ(Put(contact, 0x3a11, Variant(u"x")).hr, ta::kFail);
+    EXPECT_TRUE(Get(contact, 0x3a06).Ok());
+    server.ClearFaults();
+    EXPECT_TRUE(Get(contact, 0x3a11).Ok());
+}
+
+TEST_F(OutlookTest, CallLogNamesObjectDispidAndKind) {
+    server.AddItem(ContactClass());
+    server.ClearCallLog();
+    DispatchRef items = ItemsOf(10);
+    DispatchRef contact = ItemAt(items, 1);
+    Put(contact, 0x3a11, Variant(u"Doe"));
+    const std::vector<CallRecord> expected{
+        {"NameSpace", 0x210B, InvokeKind::Method},
+        {"MAPIFolder", 0x3100, InvokeKind::Get},
+        {"Items", 0x51, InvokeKind::Method},
+        {"ContactItem", 0x3a11, InvokeKind::Put},
+    };
+    EXPECT_EQ(server.CallLog(), expected);
+    EXPECT_EQ(server.CallsTo("Items", 0x51), 1);
+    server.ClearCallLog();
+    EXPECT_TRUE(server.CallLog().empty());
+}
+
+TEST_F(OutlookTest, NextItemCallCanHandBackSomethingThatIsNoObject) {
+    server.AddItem(ContactClass());
+    DispatchRef items = ItemsOf(10);
+    server.HandBackFromNextItemCall(Variant(7));
+    Reply odd = Method(items, 0x51, {Variant(1)});
+    ASSERT_TRUE(odd.Ok());
+    EXPECT_EQ(odd.Int(), 7);
+    server.HandBackFromNextItemCall(Variant());
+    EXPECT_TRUE(Method(items, 0x51, {Variant(1)}).value.IsEmpty());
+    EXPECT_TRUE(Method(items, 0x51, {Variant(1)}).Object());  // only once each
+}
+
+TEST(ServerLifetimeTest, ObjectsOutliveTheirServer) {
+    DispatchRef folder;
+    {
+        OutlookServer server;
+        DispatchRef application = server.CreateApplication();
+        DispatchRef ns = ObjectOf(Method(application, 0x110, {Variant(u"MAPI")}));
+        folder = ObjectOf(Method(ns, 0x210B, {Variant(6)}));
+    }
+    EXPECT_EQ(Get(folder, 0x3001).Text(), u"Inbox");
+}
+
+TEST(ServerFactoryTest, FactoryHandsOutOneReference) {
+    OutlookServer server;
+    void* created = OutlookServer::Factory(&server);
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(server.LiveReferences(), 1);
+    static_cast<ta::DispatchObject*>(created)->Release();
+    EXPECT_EQ(server.LiveReferences(), 0);
+    EXPECT_EQ(server.LiveObjects(), 0);
+    EXPECT_EQ(OutlookServer::Factory(nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace simpim::testing
