@@ -1,0 +1,22 @@
+// The simulated COM server DLL as the test program uses it: loaded from the
+// program's directory (the same file COM loads as the PIMs' in-process server).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "tarnex/tarnex_inproc.h"
+
+namespace windows_test {
+
+struct SimulatedServerExports {
+    int32_t (*registerServer)(const char* progId, tarnex_ServerFactory factory, void* context);
+    int32_t (*liveObjects)();
+    HRESULT (*serveOutOfProcess)();
+    void (*setMessageBoxHandler)(tarnex_MessageBoxHandler handler, void* context);
+};
+
+const SimulatedServerExports& SimulatedServer();
+
+}  // namespace windows_test
