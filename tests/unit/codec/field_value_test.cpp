@@ -48,7 +48,6 @@ const AppendCase kAppendCases[] = {
     {"DbcsLoneLeadAtEndKept", 932, "", "a\x82", 10, false, "a\x82"},
     // Escaping works on bytes: a 0x5C trail byte is doubled like any "\".
     {"DbcsBackslashTrailEscapedBytewise", 932, "", "\x83\x5C", 10, false, "\x83\x5C\x5C"},
-    {"DbcsEscapedTrailCutWhole", 932, "", "\x83\x5C", 3, false, "\x83\x5C"},
     {"SingleByteCodePageCutsAnywhere", 1252, "", "\x82\xA0\x82\xA2", 4, false, "\x82\xA0\x82"},
 };
 
