@@ -1,0 +1,164 @@
+#include "simpim/sample_pim.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+namespace simpim {
+
+using tarnex::automation::Date;
+
+namespace {
+
+using Values = std::initializer_list<std::pair<std::string_view, Variant>>;
+
+OutlookItem& Add(OutlookServer& outlook, std::int32_t folder, const ItemClass& itemClass, double created,
+                 Values values) {
+    OutlookItem& item = outlook.AddItem(folder, itemClass);
+    for (const auto& [name, value] : values) item.Set(name, value);
+    item.Set("CreationTime", Variant(Date{created}));
+    item.Set("LastModificationTime", Variant(Date{created + 1.25}));
+    return item;
+}
+
+}  // namespace
+
+void FillSampleOutlook(OutlookServer& outlook) {
+    // Dates: 36892 is 1 January 2001.
+    Add(outlook, kFolderContacts, ContactClass(), 36892.4,
+        {{"FirstName", Variant(u"Anna")},
+         {"LastName", Variant(u"Berg")},
+         {"FileAs", Variant(u"Berg, Anna")},
+         {"Birthday", Variant(Date{27547.0})},
+         {"HomeAddressStreet", Variant(u"12 Linden Way")},
+         {"HomeAddressCity", Variant(u"Springfield")},
+         {"HomeAddressState", Variant(u"IL")},
+         {"HomeAddressPostalCode", Variant(u"62704")},
+         {"HomeAddressCountry", Variant(u"USA")},
+         {"HomeTelephoneNumber", Variant(u"(217) 555-0142")},
+         {"MobileTelephoneNumber", Variant(u"(217) 555-0199")},
+         {"Email1Address", Variant(u"anna.berg@example.com")}});
+    Add(outlook, kFolderContacts, ContactClass(), 36893.6,
+        {{"FirstName", Variant(u"Carlos")},
+         {"MiddleName", Variant(u"J.")},
+         {"LastName", Variant(u"Dominguez")},
+         {"Title", Variant(u"Dr.")},
+         {"FileAs", Variant(u"Dominguez, Carlos")},
+         {"CompanyName", Variant(u"Northwind Traders")},
+         {"Department", Variant(u"Research")},
+         {"JobTitle", Variant(u"Chemist")},
+         {"OfficeLocation", Variant(u"Building 4")},
+         {"BusinessAddressStreet", Variant(u"400 Harbor Blvd")},
+         {"BusinessAddressCity", Variant(u"Seattle")},
+         {"BusinessAddressState", Variant(u"WA")},
+         {"BusinessAddressPostalCode", Variant(u"98101")},
+         {"HomeAddressStreet", Variant(u"7 Pine St")},
+         {"HomeAddressCity", Variant(u"Redmond")},
+         {"BusinessTelephoneNumber", Variant(u"(206) 555-0100")},
+         {"BusinessFaxNumber", Variant(u"(206) 555-0101")},
+         {"BusinessHomePage", Variant(u"http://www.northwind.example/")},
+         {"Email1Address", Variant(u"carlos@northwind.example")},
+         {"Email2Address", Variant(u"cjd@example.org")}});
+    OutlookItem& other = Add(outlook, kFolderContacts, ContactClass(), 36894.2,
+                             {{"FirstName", Variant(u"Mei")},
+                              {"LastName", Variant(u"Tanaka")},
+                              {"FileAs", Variant(u"Tanaka, Mei")},
+                              {"OtherAddressPostOfficeBox", Variant(u"PO Box 881")},
+                              {"OtherAddressCity", Variant(u"Portland")},
+                              {"OtherAddressState", Variant(u"OR")},
+                              {"OtherAddressPostalCode", Variant(u"97208")},
+                              {"PagerNumber", Variant(u"555-0177")}});
+    other.Set("SelectedMailingAddress", Variant(3));
+
+    Add(outlook, kFolderCalendar, AppointmentClass(), 36900.3,
+        {{"Subject", Variant(u"Project review")},
+         {"Location", Variant(u"Room 2; east wing")},
+         {"Start", Variant(Date{36910.375})},
+         {"End", Variant(Date{36910.4375})},
+         {"Body", Variant(u"Agenda:\r\n1. Status\r\n2. Next steps")},
+         {"Importance", Variant(2)}});
+    Add(outlook, kFolderCalendar, AppointmentClass(), 36901.5,
+        {{"Subject", Variant(u"Dentist")},
+         {"Start", Variant(Date{36915.6875})},
+         {"End", Variant(Date{36915.7291666667})}});
+
+    Add(outlook, kFolderTasks, TaskClass(), 36902.0,
+        {{"Subject", Variant(u"File expense report")},
+         {"StartDate", Variant(Date{36903.0})},
+         {"DueDate", Variant(Date{36908.0})}});
+    Add(outlook, kFolderTasks, TaskClass(), 36902.1,
+        {{"Subject", Variant(u"Renew passport")},
+         {"DueDate", Variant(Date{36920.0})},
+         {"Complete", Variant(true)},
+         {"DateCompleted", Variant(Date{36905.0})},
+         {"Status", Variant(2)},
+         {"PercentComplete", Variant(100)},
+         {"Importance", Variant(0)}});
+
+    Add(outlook, kFolderNotes, NoteClass(), 36904.2,
+        {{"Body", Variant(u"Door code 4711\r\nAsk for the new key")}});
+    Add(outlook, kFolderNotes, NoteClass(), 36904.9, {{"Body", Variant(u"Buy milk")}});
+
+    Add(outlook, kFolderInbox, MailClass(), 36906.3,
+        {{"Subject", Variant(u"Lunch on Friday?")},
+         {"SentOnBehalfOfName", Variant(u"Anna Berg")},
+         {"To", Variant(u"User")},
+         {"Body", Variant(u"Shall we meet at noon?\r\nAnna")},
+         {"ReceivedTime", Variant(Date{36906.3})}});
+    Add(outlook, kFolderInbox, MeetingRequestClass(), 36907.4,
+        {{"Subject", Variant(u"Quarterly planning")},
+         {"SenderName", Variant(u"Carlos Dominguez")},
+         {"ReceivedTime", Variant(Date{36907.4})},
+         {"UnRead", Variant(true)}});
+    Add(outlook, kFolderInbox, MailClass(), 36908.5,
+        {{"Subject", Variant(u"Order 1027 shipped")},
+         {"SentOnBehalfOfName", Variant(u"Northwind Traders")},
+         {"To", Variant(u"User")},
+         {"CC", Variant(u"Carlos Dominguez")},
+         {"Body", Variant(u"Your order is on its way.")},
+         {"ReceivedTime", Variant(Date{36908.5})},
+         {"UnRead", Variant(true)}});
+    Add(outlook, kFolderOutbox, MailClass(), 36909.1,
+        {{"Subject", Variant(u"Re: Lunch on Friday?")},
+         {"To", Variant(u"Anna Berg")},
+         {"Body", Variant(u"Noon is fine.")}});
+    Add(outlook, kFolderSentMail, MailClass(), 36905.7,
+        {{"Subject", Variant(u"Expense report")},
+         {"To", Variant(u"Accounts")},
+         {"Body", Variant(u"Attached as discussed.")},
+         {"SentOn", Variant(Date{36905.7})}});
+}
+
+void FillSampleEudora(EudoraServer& eudora) {
+    eudora.AddMessage(kEudoraIn, {.to = u"user@example.com",
+                                  .from = u"Anna Berg <anna.berg@example.com>",
+                                  .subject = u"Lunch on Friday?",
+                                  .replyTo = u"anna@example.net",
+                                  .date = u"Mon, 15 Jan 2001 07:12:00 +0100",
+                                  .body = u"Shall we meet at noon?\r\nAnna",
+                                  .status = kEudoraRead});
+    eudora.AddMessage(kEudoraIn, {.to = u"user@example.com",
+                                  .from = u"orders@northwind.example",
+                                  .subject = u"Order 1027 shipped",
+                                  .cc = u"carlos@northwind.example",
+                                  .date = u"Wed, 17 Jan 2001 12:00:00 +0100",
+                                  .body = u"Your order is on its way.",
+                                  .status = kEudoraUnread});
+    eudora.AddMessage(kEudoraOut, {.to = u"anna.berg@example.com",
+                                   .from = u"user@example.com",
+                                   .subject = u"Re: Lunch on Friday?",
+                                   .date = u"Mon, 15 Jan 2001 09:30:00 +0100",
+                                   .body = u"Noon is fine.",
+                                   .status = kEudoraQueued});
+    EudoraStore& store = eudora.Store();
+    EudoraMailbox& archive = store.AddFolder(store.Root(), u"Archive");
+    EudoraMailbox& friends = store.AddMailbox(archive, u"Friends");
+    store.AddMessage(friends, {.to = u"user@example.com",
+                               .from = u"mei@example.org",
+                               .subject = u"Photos",
+                               .date = u"Sat, 06 Jan 2001 18:45:00 +0100",
+                               .body = u"Here they are.",
+                               .status = kEudoraRead});
+}
+
+}  // namespace simpim
