@@ -1,0 +1,137 @@
+#include "records/record_list.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "records/host_memory.h"
+#include "records/record_type.h"
+#include "records/store_selector.h"
+
+namespace tarnex::records {
+namespace {
+
+// A chain of n nodes over n one-byte records, with host words set so that a
+// stray write shows.
+struct Chain {
+    explicit Chain(int nodes) : records(nodes), node(nodes) {
+        for (int i = 0; i < nodes; ++i) {
+            node[i].record = &records[i];
+            node[i].hostWord = 0xA0000000u + static_cast<uint32_t>(i);
+            node[i].next = i + 1 < nodes ? &node[i + 1] : nullptr;
+        }
+        list.first = nodes ? &node[0] : nullptr;
+        list.current = nullptr;
+        list.hostWord = 0xC0FFEEu;
+        list.index = -7;
+    }
+    std::vector<char> records;
+    std::vector<RecordListNode> node;
+    PimRecordList list{};
+};
+
+std::vector<int> Walk(PimRecordList& list, std::vector<char*>* seen = nullptr) {
+    std::vector<int> positions;
+    WalkList(list, [&](char* record, int32_t position) {
+        positions.push_back(position);
+        if (seen) seen->push_back(record);
+    });
+    return positions;
+}
+
+TEST(RecordListWalk, CountZeroTouchesNothing) {
+    PimRecordList list{};
+    list.count = 0;
+    list.index = 42;
+    EXPECT_TRUE(Walk(list).empty());
+    EXPECT_EQ(list.current, nullptr);
+    EXPECT_EQ(list.index, 42);
+}
+
+TEST(RecordListWalk, NegativeCountWorksOnNothing) {
+    Chain chain(2);
+    chain.list.count = -3;
+    EXPECT_TRUE(Walk(chain.list).empty());
+    EXPECT_EQ(chain.list.current, nullptr);
+    EXPECT_EQ(chain.list.index, -7);
+}
+
+TEST(RecordListWalk, NeverFollowsNextPastTheCountedNodes) {
+    Chain chain(3);  // the third node's next is null
+    chain.list.count = 3;
+    std::vector<char*> seen;
+    EXPECT_EQ(Walk(chain.list, &seen), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(seen, (std::vector<char*>{&chain.records[0], &chain.records[1], &chain.records[2]}));
+    EXPECT_EQ(chain.list.current, &chain.node[2]);
+    EXPECT_EQ(chain.list.index, 2);
+}
+
+TEST(RecordListWalk, CountBelowChainLengthStopsAtCount) {
+    Chain chain(5);
+    chain.list.count = 2;
+    EXPECT_EQ(Walk(chain.list), (std::vector<int>{0, 1}));
+    EXPECT_EQ(chain.list.current, &chain.node[1]);
+    EXPECT_EQ(chain.list.index, 1);
+    // The host's own words stay as the host set them.
+    EXPECT_EQ(chain.list.hostWord, 0xC0FFEEu);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(chain.node[i].hostWord, 0xA0000000u + static_cast<uint32_t>(i));
+}
+
+TEST(RecordListWalk, MissingNodeOrRecordIsRefusedWhereItIsMet) {
+    Chain chain(2);
+    chain.list.count = 3;  // more than the chain holds
+    std::vector<int> positions;
+    EXPECT_THROW(WalkList(chain.list, [&](char*, int32_t p) { positions.push_back(p); }), HostArgumentError);
+    EXPECT_EQ(positions, (std::vector<int>{0, 1}));
+
+    Chain holed(2);
+    holed.node[1].record = nullptr;
+    holed.list.count = 2;
+    positions.clear();
+    EXPECT_THROW(WalkList(holed.list, [&](char*, int32_t p) { positions.push_back(p); }), HostArgumentError);
+    EXPECT_EQ(positions, (std::vector<int>{0}));
+}
+
+TEST(RecordTypes, OutlookClassesMapToRecordTypes) {
+    const std::array<std::pair<int32_t, RecordType>, 9> cases{{
+        {40, RecordType::Contact},
+        {26, RecordType::CalendarItem},
+        {48, RecordType::CalendarItem},
+        {43, RecordType::Message},
+        {44, RecordType::Note},
+        {53, RecordType::Other},  // meeting request
+        {46, RecordType::Other},  // report
+        {0, RecordType::Other},
+        {-1, RecordType::Other},
+    }};
+    for (const auto& [itemClass, type] : cases) EXPECT_EQ(ClassToRecordType(itemClass), type) << itemClass;
+}
+
+TEST(StoreSelectors, OnlyTheSixStoresAreNamed) {
+    for (int32_t selector : {1, 4, 16, 32, 64, 128}) EXPECT_NE(FindStore(selector), nullptr) << selector;
+    for (int32_t selector : {0, 2, 3, 5, 8, 48, 255, -1}) EXPECT_EQ(FindStore(selector), nullptr) << selector;
+    EXPECT_EQ(FindStore(1)->recordSize, 9560u);
+    EXPECT_EQ(FindStore(4)->recordSize, 23352u);
+    EXPECT_EQ(FindStore(16)->recordSize, 6108u);
+    EXPECT_EQ(FindStore(128)->recordSize, 27140u);
+}
+
+TEST(HostMemory, FieldTextStopsAtTheFieldEnd) {
+    const char unterminated[4] = {'a', 'b', 'c', 'd'};
+    EXPECT_EQ(FieldText(unterminated, sizeof unterminated), "abcd");
+    const char shortText[6] = "ab";
+    EXPECT_EQ(FieldText(shortText, sizeof shortText), "ab");
+}
+
+TEST(HostMemory, CopyToFieldCutsAndKeepsTheRest) {
+    std::array<char, 8> field;
+    field.fill('#');
+    CopyToField(field.data(), 5, "abcdefgh");
+    EXPECT_EQ(std::string(field.data(), 8), std::string("abcd\0###", 8));
+    CopyToField(field.data(), 5, "xy");
+    EXPECT_EQ(std::string(field.data(), 8), std::string("xy\0d\0###", 8));
+}
+
+}  // namespace
+}  // namespace tarnex::records
