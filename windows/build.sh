@@ -9,6 +9,17 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
+# Debian's cross toolchain, GoogleTest sources and build tools, when missing.
+missing=()
+command -v x86_64-w64-mingw32-g++-posix > /dev/null || missing+=(g++-mingw-w64-x86-64-posix)
+command -v i686-w64-mingw32-g++-posix > /dev/null || missing+=(g++-mingw-w64-i686-posix)
+[ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+command -v cmake > /dev/null || missing+=(cmake)
+command -v ninja > /dev/null || missing+=(ninja-build)
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
+fi
+
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(win64 win32)
 with_tests="${TARNEX_WINDOWS_TESTS:-ON}"

@@ -17,6 +17,9 @@ case "$target" in
   win32) wine_loader=/usr/lib/wine/wine ;;
   *) echo "unknown target $target (win64 or win32)" >&2; exit 2 ;;
 esac
+if [ "$target" = win64 ] && [ ! -x "$wine_loader" ]; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq wine64 > /dev/null
+fi
 [ -x "$wine_loader" ] || { echo "no $wine_loader: install Debian's wine64 (win64) or wine32 (win32)" >&2; exit 1; }
 [ "${TARNEX_NO_BUILD:-0}" = 1 ] || "$root/windows/build.sh" "$target"
 

@@ -1,6 +1,8 @@
 #include "automation/com/variant_marshal.h"
 
+#include <cstdint>
 #include <new>
+#include <utility>
 
 #include "automation/com/bstr.h"
 #include "automation/com/com_ptr.h"
@@ -19,10 +21,14 @@ HRESULT FromChangedVariant(const VARIANT& source, VARTYPE wanted, Variant& value
     return FromComVariant(*changed.Get(), value, bridge);
 }
 
-HRESULT FromInteger(const VARIANT& source, Variant& value, DispatchBridge& bridge) {
-    HRESULT hr = FromChangedVariant(source, VT_I4, value, bridge);
-    if (hr == DISP_E_OVERFLOW) hr = FromChangedVariant(source, VT_R8, value, bridge);
-    return hr;
+// An integer of any width: I4 when it fits, else the nearest R8 (checked
+// here rather than left to VariantChangeType, whose implementations differ).
+template <typename Integer>
+void FromInteger(Integer number, Variant& value) {
+    if (std::in_range<std::int32_t>(number))
+        value = Variant(static_cast<std::int32_t>(number));
+    else
+        value = Variant(static_cast<double>(number));
 }
 
 HRESULT FromUnknown(IUnknown* unknown, Variant& value, DispatchBridge& bridge) {
@@ -48,15 +54,15 @@ HRESULT FromDirectVariant(const VARIANT& source, Variant& value, DispatchBridge&
         case VT_DISPATCH: value = Variant(bridge.FromCom(V_DISPATCH(&source))); return S_OK;
         case VT_UNKNOWN: return FromUnknown(V_UNKNOWN(&source), value, bridge);
         case VT_ERROR: value = Variant(ErrorCode{static_cast<HResult>(V_ERROR(&source))}); return S_OK;
-        case VT_I1:
-        case VT_I2:
-        case VT_UI1:
-        case VT_UI2:
-        case VT_UI4:
-        case VT_INT:
-        case VT_UINT:
-        case VT_I8:
-        case VT_UI8: return FromInteger(source, value, bridge);
+        case VT_I1: FromInteger(static_cast<signed char>(V_I1(&source)), value); return S_OK;
+        case VT_I2: FromInteger(V_I2(&source), value); return S_OK;
+        case VT_UI1: FromInteger(V_UI1(&source), value); return S_OK;
+        case VT_UI2: FromInteger(V_UI2(&source), value); return S_OK;
+        case VT_UI4: FromInteger(V_UI4(&source), value); return S_OK;
+        case VT_INT: FromInteger(V_INT(&source), value); return S_OK;
+        case VT_UINT: FromInteger(V_UINT(&source), value); return S_OK;
+        case VT_I8: FromInteger(V_I8(&source), value); return S_OK;
+        case VT_UI8: FromInteger(V_UI8(&source), value); return S_OK;
         case VT_R4:
         case VT_CY:
         case VT_DECIMAL: return FromChangedVariant(source, VT_R8, value, bridge);

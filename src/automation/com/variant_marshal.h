@@ -26,8 +26,8 @@ protected:
 HRESULT ToComVariant(const Variant& value, VARIANT& target, DispatchBridge& bridge) noexcept;
 
 // Reads source into value. Types we do not carry become the nearest one that
-// we do, by VariantChangeType: the small and unsigned integers VT_I4 (VT_R8
-// when they do not fit), VT_R4, VT_CY and VT_DECIMAL VT_R8, VT_NULL empty,
+// we do: integers of every width VT_I4 (VT_R8 when they do not fit), VT_R4,
+// VT_CY and VT_DECIMAL VT_R8 by VariantChangeType, VT_NULL empty,
 // VT_UNKNOWN its IDispatch. Arrays and records are DISP_E_BADVARTYPE.
 HRESULT FromComVariant(const VARIANT& source, Variant& value, DispatchBridge& bridge) noexcept;
 
