@@ -35,9 +35,8 @@ double LocalNow() {
     return days + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
 }
 
-const PropertyDef& DefOrThrow(const ItemData& data, const PropertyDef* def) {
+const PropertyDef& DefOrThrow(const PropertyDef* def) {
     if (!def) throw std::invalid_argument("the item class has no such property");
-    (void)data;
     return *def;
 }
 
@@ -51,7 +50,7 @@ OutlookItem::OutlookItem(const ItemClass& itemClass, double now)
 }
 
 Variant OutlookItem::Get(Dispid dispid) const {
-    const PropertyDef& def = DefOrThrow(data_, data_.Table().Find(dispid));
+    const PropertyDef& def = DefOrThrow(data_.Table().Find(dispid));
     if (def.source != Source::Item) return data_.Value(def);
     switch (def.dispid) {
         case kDispidClass: return Variant(Class().code);
@@ -63,13 +62,13 @@ Variant OutlookItem::Get(Dispid dispid) const {
 }
 
 Variant OutlookItem::Get(std::string_view name) const {
-    return Get(DefOrThrow(data_, data_.Table().Find(name)).dispid);
+    return Get(DefOrThrow(data_.Table().Find(name)).dispid);
 }
 
-void OutlookItem::Set(Dispid dispid, const Variant& value) { Set(DefOrThrow(data_, data_.Table().Find(dispid)), value); }
+void OutlookItem::Set(Dispid dispid, const Variant& value) { Set(DefOrThrow(data_.Table().Find(dispid)), value); }
 
 void OutlookItem::Set(std::string_view name, const Variant& value) {
-    Set(DefOrThrow(data_, data_.Table().Find(name)), value);
+    Set(DefOrThrow(data_.Table().Find(name)), value);
 }
 
 void OutlookItem::Set(const PropertyDef& def, const Variant& value) {
