@@ -1,0 +1,61 @@
+// A host's view of the library over the simulated Outlook 2000: the server is
+// registered as "Outlook.Application.9" for the length of a test, and after
+// the test the library must hold no reference to any of its objects.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exports/library.h"
+#include "simpim/item_classes.h"
+#include "simpim/outlook_server.h"
+#include "tarnex/tarnex_inproc.h"
+
+namespace tarnex_test {
+
+inline constexpr const char* kOutlookProgId = "Outlook.Application.9";
+
+// Registers the simulated Outlook; each test opens the session itself.
+class OutlookTest : public ::testing::Test {
+protected:
+    void SetUp() override { tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook); }
+
+    void TearDown() override {
+        lib.Uninitialize();
+        tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr);
+        EXPECT_EQ(outlook.LiveReferences(), 0) << "the library kept references after UninitializeTARN";
+    }
+
+    void Open() { ASSERT_EQ(lib.Initialize(TARN_PIM_OUTLOOK), TARN_INITIALIZED); }
+
+    std::string Narrow(const std::u16string& text) const { return std::string(text.begin(), text.end()); }
+    std::string EntryIdOf(const simpim::OutlookItem& item) const { return Narrow(item.EntryId()); }
+
+    // The identifier at a store position, as the host asks for it.
+    std::string IdAt(int32_t position, int32_t store) {
+        char id[TARN_ENTRY_ID_SIZE] = {};
+        EXPECT_EQ(lib.GetIDForOL(id, position, store), TARN_OK);
+        return id;
+    }
+    int32_t CountOf(int32_t store) {
+        int32_t count = -1;
+        EXPECT_EQ(lib.GetCountForOL(&count, store), TARN_OK);
+        return count;
+    }
+
+    simpim::OutlookServer outlook;
+    const Library& lib = Tarnex();
+};
+
+// The same with the session open.
+class OpenOutlookTest : public OutlookTest {
+protected:
+    void SetUp() override {
+        OutlookTest::SetUp();
+        Open();
+    }
+};
+
+}  // namespace tarnex_test
