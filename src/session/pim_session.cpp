@@ -2,14 +2,30 @@
 
 namespace tarnex::session {
 
-void PimSession::ReleaseAll() noexcept {
-    for (DispatchRef* slot : {&outlookApplication, &nameSpace, &currentFolder, &contacts, &calendar,
-                              &tasks, &outbox, &inbox, &sentItems, &notes, &foundItem, &contactItem,
-                              &appointmentItem, &taskItem, &mailItem, &noteItem, &eudoraApplication,
-                              &eudoraCurrentMessages, &eudoraInMessages, &eudoraOutMessages,
-                              &eudoraThirdMessages, &eudoraCurrentMailbox, &eudoraCurrentMessage}) {
-        slot->Reset();
+namespace {
+
+// Every slot, in release order.
+template <typename Session, typename Visit>
+void ForEachSlot(Session& s, Visit&& visit) {
+    for (DispatchRef* slot : {&s.outlookApplication, &s.nameSpace, &s.currentFolder, &s.contacts, &s.calendar,
+                              &s.tasks, &s.outbox, &s.inbox, &s.sentItems, &s.notes, &s.foundItem,
+                              &s.contactItem, &s.appointmentItem, &s.taskItem, &s.mailItem, &s.noteItem,
+                              &s.eudoraApplication, &s.eudoraCurrentMessages, &s.eudoraInMessages,
+                              &s.eudoraOutMessages, &s.eudoraThirdMessages, &s.eudoraCurrentMailbox,
+                              &s.eudoraCurrentMessage}) {
+        visit(*slot);
     }
+}
+
+}  // namespace
+
+void PimSession::ReleaseAll() noexcept {
+    ForEachSlot(*this, [](DispatchRef& slot) { slot.Reset(); });
+}
+
+void PimSession::AbandonAll() noexcept {
+    ForEachSlot(*this, [](DispatchRef& slot) { (void)slot.Detach(); });
+    initialized = false;
 }
 
 PimSession& Session() noexcept {

@@ -41,6 +41,9 @@ struct PimSession {
 
     // Releases every slot, Outlook application first.
     void ReleaseAll() noexcept;
+    // Lets go of every slot without releasing: for a process that is ending,
+    // where the objects' servers may already be gone.
+    void AbandonAll() noexcept;
 
     ~PimSession() { ReleaseAll(); }
 };
