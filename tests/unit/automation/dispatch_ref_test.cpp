@@ -14,7 +14,7 @@ namespace {
 
 using testing::FakeDispatch;
 
-TEST(DispatchRefTest, AdoptTakesOverAndShareAddsAReference) {
+TEST(DispatchRefTest, AdoptShareDetachAndReset) {
     FakeDispatch object;
     {
         DispatchRef shared = DispatchRef::Share(&object);
@@ -23,6 +23,17 @@ TEST(DispatchRefTest, AdoptTakesOverAndShareAddsAReference) {
         DispatchRef adopted = DispatchRef::Adopt(&object);
         EXPECT_EQ(object.references, 3);
     }
+    EXPECT_EQ(object.references, 1);
+
+    DispatchRef ref = DispatchRef::Share(&object);
+    DispatchObject* detached = ref.Detach();
+    EXPECT_EQ(detached, &object);
+    EXPECT_FALSE(ref);
+    EXPECT_EQ(object.references, 2);  // now the caller's to give back
+    detached->Release();
+    ref = DispatchRef::Share(&object);
+    ref.Reset();
+    ref.Reset();  // an empty reference releases nothing
     EXPECT_EQ(object.references, 1);
 }
 
@@ -53,20 +64,6 @@ TEST(DispatchRefTest, CopiesMovesAndAssignmentsBalance) {
     }
     EXPECT_EQ(first.references, 1);
     EXPECT_EQ(second.references, 1);
-}
-
-TEST(DispatchRefTest, ResetAndDetach) {
-    FakeDispatch object;
-    DispatchRef ref = DispatchRef::Share(&object);
-    DispatchObject* detached = ref.Detach();
-    EXPECT_EQ(detached, &object);
-    EXPECT_FALSE(ref);
-    EXPECT_EQ(object.references, 2);  // now the caller's to give back
-    detached->Release();
-    ref = DispatchRef::Share(&object);
-    ref.Reset();
-    ref.Reset();  // an empty reference releases nothing
-    EXPECT_EQ(object.references, 1);
 }
 
 TEST(DispatchRefTest, ReferencesInVariantsAndContainersSurviveAnException) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
@@ -23,13 +22,10 @@ struct Fails {
     HResult status;
 };
 template <class T>
-using Outcome = std::variant<T, Fails>;
-
-template <class T>
 struct Case {
     std::string name;
     Variant input;
-    Outcome<T> expected;
+    std::variant<T, Fails> expected;
 };
 
 template <class T>
@@ -38,64 +34,43 @@ void RunCases(const std::vector<Case<T>>& cases, const std::function<T(const Var
         SCOPED_TRACE(c.name);
         if (const T* value = std::get_if<T>(&c.expected)) {
             EXPECT_EQ(coerce(c.input), *value);
-        } else {
-            try {
-                coerce(c.input);
-                ADD_FAILURE() << "no failure";
-            } catch (const OleStatusFailure& failure) {
-                EXPECT_EQ(failure.Status(), std::get<Fails>(c.expected).status);
-            }
+            continue;
+        }
+        try {
+            coerce(c.input);
+            ADD_FAILURE() << "no failure";
+        } catch (const OleStatusFailure& failure) {
+            EXPECT_EQ(failure.Status(), std::get<Fails>(c.expected).status);
         }
     }
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(VariantTest, TypeOfEachAlternative) {
-    const std::vector<std::pair<Variant, VarType>> cases = {
-        {Variant(), VarType::Empty},           {Variant(int32_t{4}), VarType::I4},
-        {Variant(true), VarType::Bool},        {Variant(1.5), VarType::R8},
-        {Variant(Date{2.0}), VarType::Date},   {Variant(u"x"), VarType::Bstr},
-        {Variant(DispatchRef()), VarType::Dispatch}, {Variant::Missing(), VarType::Error},
-    };
-    for (const auto& [value, type] : cases) EXPECT_EQ(value.Type(), type);
-    const Variant missing = Variant::Missing();
-    EXPECT_TRUE(missing.IfError() && missing.IfError()->code == kDispParamNotFound);
-}
-
 TEST(VariantTest, ToI4) {
     FakeDispatch object;
     RunCases<int32_t>(
         {
             {"empty", Variant(), 0},
-            {"i4", Variant(int32_t{-7}), -7},
             {"true is VARIANT_TRUE", Variant(true), -1},
-            {"false", Variant(false), 0},
             {"half rounds to even (down)", Variant(2.5), 2},
             {"half rounds to even (up)", Variant(3.5), 4},
             {"negative half", Variant(-2.5), -2},
-            {"below half", Variant(2.4999), 2},
             {"largest", Variant(2147483647.0), 2147483647},
             {"rounds past largest", Variant(2147483647.5), Fails{kDispOverflow}},
             {"smallest by rounding", Variant(-2147483648.5), std::numeric_limits<int32_t>::min()},
             {"below smallest", Variant(-2147483649.0), Fails{kDispOverflow}},
             {"not a number", Variant(kNaN), Fails{kDispOverflow}},
             {"date", Variant(Date{1.5}), 2},
-            {"text", Variant(u"12"), 12},
             {"text with blanks and sign", Variant(u" \t-12 "), -12},
-            {"text with plus", Variant(u"+7"), 7},
             {"text fraction rounds", Variant(u"12.5"), 12},
             {"text exponent", Variant(u"1e3"), 1000},
-            {"text leading point", Variant(u".75"), 1},
-            {"hex", Variant(u"&HFF"), 255},
             {"hex all bits is -1", Variant(u"&HFFFFFFFF"), -1},
             {"octal", Variant(u"&o17"), 15},
             {"hex too wide", Variant(u"&H100000000"), Fails{kDispOverflow}},
             {"text too large", Variant(u"3000000000"), Fails{kDispOverflow}},
             {"text beyond double", Variant(u"1e999"), Fails{kDispOverflow}},
-            {"text underflow is 0", Variant(u"1e-999"), 0},
             {"empty text", Variant(u""), Fails{kDispTypeMismatch}},
-            {"words", Variant(u"twelve"), Fails{kDispTypeMismatch}},
             {"trailing junk", Variant(u"12abc"), Fails{kDispTypeMismatch}},
             {"lone sign", Variant(u"-"), Fails{kDispTypeMismatch}},
             {"exponent without digits", Variant(u"1e"), Fails{kDispTypeMismatch}},
@@ -113,9 +88,7 @@ TEST(VariantTest, ToBool) {
             {"empty", Variant(), false},
             {"zero", Variant(int32_t{0}), false},
             {"nonzero", Variant(int32_t{5}), true},
-            {"r8 zero", Variant(0.0), false},
             {"r8 fraction", Variant(0.1), true},
-            {"date", Variant(Date{1.0}), true},
             {"text true any case", Variant(u"tRUE"), true},
             {"text false", Variant(u"FALSE"), false},
             {"text zero", Variant(u"0"), false},
@@ -132,8 +105,6 @@ TEST(VariantTest, ToDate) {
         {
             {"empty is day 0", Variant(), Date{0.0}},
             {"i4", Variant(int32_t{36526}), Date{36526.0}},
-            {"true", Variant(true), Date{-1.0}},
-            {"r8", Variant(1.25), Date{1.25}},
             {"first date", Variant(-657434.0), Date{-657434.0}},
             {"before the first date", Variant(-657435.0), Fails{kDispOverflow}},
             {"last moment", Variant(2958465.99), Date{2958465.99}},
@@ -152,12 +123,9 @@ TEST(VariantTest, ToBstr) {
     RunCases<std::u16string>(
         {
             {"empty", Variant(), u""},
-            {"i4", Variant(int32_t{-42}), u"-42"},
             {"i4 smallest", Variant(std::numeric_limits<int32_t>::min()), u"-2147483648"},
             {"true is its number", Variant(true), u"-1"},
-            {"false", Variant(false), u"0"},
             {"r8", Variant(1.5), u"1.5"},
-            {"r8 whole", Variant(100.0), u"100"},
             {"r8 tenth", Variant(0.1), u"0.1"},
             {"r8 fifteen digits", Variant(2.0 / 3.0), u"0.666666666666667"},
             {"r8 large", Variant(1e20), u"1E+20"},
@@ -168,7 +136,6 @@ TEST(VariantTest, ToBstr) {
             {"day 0", Variant(Date{0.0}), u"12:00:00 AM"},
             {"before day 0", Variant(Date{-1.5}), u"12/29/1899 12:00:00 PM"},
             {"rounds up to midnight", Variant(Date{1.9999999}), u"1/1/1900"},
-            {"text", Variant(u"abc"), u"abc"},
             {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
             {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
         },
@@ -193,6 +160,10 @@ TEST(VariantTest, ToDispatchTakesOnlyObjects) {
             EXPECT_EQ(failure.Status(), kDispTypeMismatch);
         }
     }
+    // An omitted argument is an error value the server reads as not given.
+    const Variant missing = Variant::Missing();
+    EXPECT_EQ(missing.Type(), VarType::Error);
+    EXPECT_TRUE(missing.IfError() && missing.IfError()->code == kDispParamNotFound);
 }
 
 // Item VARIANTs that are not objects end in the catch-all result, so they

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,21 +16,21 @@
 
 namespace tarnex::codec::test_support {
 
+inline constexpr const char* kUtc = "UTC0";
+inline constexpr const char* kOneHourEast = "<+01>-1";
+inline constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+inline constexpr const char* kUsEastern = "EST5EDT,M3.2.0,M11.1.0";
+
 class ScopedTimeZone {
  public:
   explicit ScopedTimeZone(const char* rules) {
-    if (const char* old = std::getenv("TZ")) {
-      saved_ = old;
-    }
+    if (const char* old = std::getenv("TZ")) saved_ = old;
     setenv("TZ", rules, 1);
     tzset();
   }
   ~ScopedTimeZone() {
-    if (saved_) {
-      setenv("TZ", saved_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
+    if (saved_) setenv("TZ", saved_->c_str(), 1);
+    else unsetenv("TZ");
     tzset();
   }
   ScopedTimeZone(const ScopedTimeZone&) = delete;
@@ -40,19 +39,6 @@ class ScopedTimeZone {
  private:
   std::optional<std::string> saved_;
 };
-
-// Names parameterised cases after their table entry's name.
-struct CaseName {
-  template <class Case>
-  std::string operator()(const ::testing::TestParamInfo<Case>& param) const {
-    return param.param.name;
-  }
-};
-
-inline constexpr const char* kUtc = "UTC0";
-inline constexpr const char* kOneHourEast = "<+01>-1";
-inline constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
-inline constexpr const char* kUsEastern = "EST5EDT,M3.2.0,M11.1.0";
 
 class ScopedCodePage {
  public:
@@ -68,26 +54,18 @@ class GuardedBuffer {
   static constexpr std::size_t kGuard = 16;
   static constexpr char kGuardByte = '\x7e';
 
-  explicit GuardedBuffer(std::size_t size, char fill = '\0')
-      : bytes_(size + 2 * kGuard, kGuardByte), size_(size) {
+  explicit GuardedBuffer(std::size_t size, char fill = '\0') : bytes_(size + 2 * kGuard, kGuardByte), size_(size) {
     std::fill(data(), data() + size, fill);
   }
   char* data() { return bytes_.data() + kGuard; }
+  std::string_view Usable() const { return std::string_view(bytes_.data() + kGuard, size_); }
   // The usable part up to its first zero; the whole part when it has none.
-  std::string Text() const {
-    const std::string_view part(bytes_.data() + kGuard, size_);
-    return std::string(part.substr(0, part.find('\0')));
-  }
-  bool HasZero() const {
-    return std::string_view(bytes_.data() + kGuard, size_).find('\0') != std::string_view::npos;
-  }
+  std::string Text() const { return std::string(Usable().substr(0, Usable().find('\0'))); }
+  bool HasZero() const { return Usable().find('\0') != std::string_view::npos; }
   bool GuardsIntact() const {
-    for (std::size_t i = 0; i < kGuard; ++i) {
-      if (bytes_[i] != kGuardByte || bytes_[kGuard + size_ + i] != kGuardByte) {
-        return false;
-      }
-    }
-    return true;
+    const std::string guard(kGuard, kGuardByte);
+    return std::string_view(bytes_.data(), kGuard) == guard &&
+           std::string_view(bytes_.data() + kGuard + size_, kGuard) == guard;
   }
 
  private:

@@ -146,8 +146,6 @@ TEST_F(OutlookTest, ItemParentIsItsFolderAndClassesMapToMessageClasses) {
         std::u16string messageClass;
     } cases[] = {
         {ContactClass(), 10, 40, u"IPM.Contact"},
-        {AppointmentClass(), 9, 26, u"IPM.Appointment"},
-        {TaskClass(), 13, 48, u"IPM.Task"},
         {NoteClass(), 12, 44, u"IPM.StickyNote"},
         {MailClass(), 6, 43, u"IPM.Note"},
         {MeetingRequestClass(), 6, 53, u"IPM.Schedule.Meeting.Request"},

@@ -30,10 +30,7 @@ struct Reply {
         const DispatchRef* ref = value.IfDispatch();
         return ref ? *ref : DispatchRef();
     }
-    std::u16string Text() const {
-        const std::u16string* s = value.IfBstr();
-        return s ? *s : u"<not text>";
-    }
+    std::u16string Text() const;
     int Int() const {
         const std::int32_t* i = value.IfI4();
         return i ? *i : -999999;
@@ -64,6 +61,7 @@ inline std::u16string TextOf(const Variant& value) {
     const std::u16string* s = value.IfBstr();
     return s ? *s : u"<not text>";
 }
+inline std::u16string Reply::Text() const { return TextOf(value); }
 
 // The object a successful get or method returned.
 inline DispatchRef ObjectOf(const Reply& reply) {
