@@ -13,10 +13,8 @@ class FakeDispatch final : public DispatchObject {
 public:
     void AddRef() noexcept override { ++references; }
     void Release() noexcept override { --references; }
-    HResult Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
+    HResult Invoke(Dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                    ExceptionInfo& exception) override {
-        ++calls;
-        lastDispid = dispid;
         lastKind = kind;
         lastArgs.assign(args.begin(), args.end());
         if (Failed(status)) {
@@ -29,8 +27,6 @@ public:
 
     // Held by whoever created the object; a test ends where it began.
     long references = 1;
-    int calls = 0;
-    Dispid lastDispid = -1;
     InvokeKind lastKind = InvokeKind::Get;
     std::vector<Variant> lastArgs;
 

@@ -21,49 +21,36 @@ void* HandOut(void* context) {
     return object;
 }
 
-class ServerRegistryTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        inproc::UnregisterServer(kProgId);
-        EXPECT_EQ(first_.references, 1);
-        EXPECT_EQ(second_.references, 1);
-    }
-    FakeDispatch first_;
-    FakeDispatch second_;
-};
-
-TEST_F(ServerRegistryTest, MissingOrUnknownProgIdIsNoServer) {
+TEST(ServerRegistryTest, RegistersLooksUpRegardlessOfCaseReplacesAndUnregisters) {
+    FakeDispatch first;
+    FakeDispatch second;
     EXPECT_FALSE(CreateServer(kProgId).has_value());
+    EXPECT_EQ(tarnex_RegisterServer(nullptr, HandOut, &first), -1);
+    EXPECT_EQ(tarnex_RegisterServer("", HandOut, &first), -1);
     EXPECT_FALSE(CreateServer("").has_value());
-    EXPECT_EQ(tarnex_RegisterServer(nullptr, HandOut, &first_), -1);
-    EXPECT_EQ(tarnex_RegisterServer("", HandOut, &first_), -1);
-}
 
-TEST_F(ServerRegistryTest, CreatesAdoptsReplacesAndUnregisters) {
-    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &first_), 0);
+    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &first), 0);
     {
         auto server = CreateServer(kProgId);
         ASSERT_TRUE(server.has_value());
-        EXPECT_EQ(server->Get(), &first_);
-        EXPECT_EQ(first_.references, 2);  // the factory's reference, adopted
+        EXPECT_EQ(server->Get(), &first);
+        EXPECT_EQ(first.references, 2);  // the factory's reference, adopted
         // Looked up regardless of case, like the system's class registry.
-        EXPECT_EQ(CreateServer("tests.REGISTRY.1")->Get(), &first_);
+        EXPECT_EQ(CreateServer("tests.REGISTRY.1")->Get(), &first);
     }
-    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &second_), 0);
-    EXPECT_EQ(CreateServer(kProgId)->Get(), &second_);
+    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &second), 0);
+    EXPECT_EQ(CreateServer(kProgId)->Get(), &second);
+    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, nullptr), 0);
+    EXPECT_FALSE(CreateServer(kProgId).has_value());  // the factory failed
 
+    ASSERT_EQ(tarnex_RegisterServer(kProgId, nullptr, nullptr), 0);  // a null factory unregisters
+    EXPECT_FALSE(CreateServer(kProgId).has_value());
+    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &first), 0);
     inproc::UnregisterServer(kProgId);
     EXPECT_FALSE(CreateServer(kProgId).has_value());
     inproc::UnregisterServer(kProgId);  // twice is harmless
-}
-
-TEST_F(ServerRegistryTest, NullFactoryUnregistersAndFailingFactoryIsNoServer) {
-    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, &first_), 0);
-    ASSERT_EQ(tarnex_RegisterServer(kProgId, nullptr, nullptr), 0);
-    EXPECT_FALSE(CreateServer(kProgId).has_value());
-
-    ASSERT_EQ(tarnex_RegisterServer(kProgId, HandOut, nullptr), 0);
-    EXPECT_FALSE(CreateServer(kProgId).has_value());
+    EXPECT_EQ(first.references, 1);
+    EXPECT_EQ(second.references, 1);
 }
 
 }  // namespace

@@ -61,21 +61,13 @@ TEST(VariantTest, ToI4) {
             {"smallest by rounding", Variant(-2147483648.5), std::numeric_limits<int32_t>::min()},
             {"below smallest", Variant(-2147483649.0), Fails{kDispOverflow}},
             {"not a number", Variant(kNaN), Fails{kDispOverflow}},
-            {"date", Variant(Date{1.5}), 2},
             {"text with blanks and sign", Variant(u" \t-12 "), -12},
             {"text fraction rounds", Variant(u"12.5"), 12},
-            {"text exponent", Variant(u"1e3"), 1000},
             {"hex all bits is -1", Variant(u"&HFFFFFFFF"), -1},
-            {"octal", Variant(u"&o17"), 15},
-            {"hex too wide", Variant(u"&H100000000"), Fails{kDispOverflow}},
             {"text too large", Variant(u"3000000000"), Fails{kDispOverflow}},
-            {"text beyond double", Variant(u"1e999"), Fails{kDispOverflow}},
             {"empty text", Variant(u""), Fails{kDispTypeMismatch}},
             {"trailing junk", Variant(u"12abc"), Fails{kDispTypeMismatch}},
-            {"lone sign", Variant(u"-"), Fails{kDispTypeMismatch}},
-            {"exponent without digits", Variant(u"1e"), Fails{kDispTypeMismatch}},
             {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
-            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
         },
         [](const Variant& v) { return v.ToI4(); });
     EXPECT_EQ(object.references, 1);
@@ -88,14 +80,10 @@ TEST(VariantTest, ToBool) {
             {"empty", Variant(), false},
             {"zero", Variant(int32_t{0}), false},
             {"nonzero", Variant(int32_t{5}), true},
-            {"r8 fraction", Variant(0.1), true},
             {"text true any case", Variant(u"tRUE"), true},
             {"text false", Variant(u"FALSE"), false},
-            {"text zero", Variant(u"0"), false},
-            {"text number", Variant(u"-2"), true},
             {"text other", Variant(u"yes"), Fails{kDispTypeMismatch}},
             {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
-            {"error", Variant(ErrorCode{kFail}), Fails{kDispTypeMismatch}},
         },
         [](const Variant& v) { return v.ToBool(); });
 }
@@ -104,16 +92,11 @@ TEST(VariantTest, ToDate) {
     RunCases<Date>(
         {
             {"empty is day 0", Variant(), Date{0.0}},
-            {"i4", Variant(int32_t{36526}), Date{36526.0}},
             {"first date", Variant(-657434.0), Date{-657434.0}},
             {"before the first date", Variant(-657435.0), Fails{kDispOverflow}},
-            {"last moment", Variant(2958465.99), Date{2958465.99}},
             {"after the last date", Variant(2958466.0), Fails{kDispOverflow}},
-            {"i4 out of range", Variant(int32_t{3000000}), Fails{kDispOverflow}},
             {"not a number", Variant(kNaN), Fails{kDispOverflow}},
             {"date text is not read", Variant(u"1/1/2000"), Fails{kDispTypeMismatch}},
-            {"number text is not read", Variant(u"12"), Fails{kDispTypeMismatch}},
-            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
         },
         [](const Variant& v) { return v.ToDate(); });
 }
@@ -122,48 +105,16 @@ TEST(VariantTest, ToBstr) {
     FakeDispatch object;
     RunCases<std::u16string>(
         {
-            {"empty", Variant(), u""},
             {"i4 smallest", Variant(std::numeric_limits<int32_t>::min()), u"-2147483648"},
             {"true is its number", Variant(true), u"-1"},
             {"r8", Variant(1.5), u"1.5"},
-            {"r8 tenth", Variant(0.1), u"0.1"},
             {"r8 fifteen digits", Variant(2.0 / 3.0), u"0.666666666666667"},
-            {"r8 large", Variant(1e20), u"1E+20"},
-            {"r8 small", Variant(1e-5), u"1E-05"},
             {"date and time", Variant(Date{36526.5}), u"1/1/2000 12:00:00 PM"},
             {"date alone", Variant(Date{36526.0}), u"1/1/2000"},
             {"time alone", Variant(Date{0.25}), u"6:00:00 AM"},
-            {"day 0", Variant(Date{0.0}), u"12:00:00 AM"},
-            {"before day 0", Variant(Date{-1.5}), u"12/29/1899 12:00:00 PM"},
-            {"rounds up to midnight", Variant(Date{1.9999999}), u"1/1/1900"},
             {"object", Variant(DispatchRef::Share(&object)), Fails{kDispTypeMismatch}},
-            {"error", Variant::Missing(), Fails{kDispTypeMismatch}},
         },
         [](const Variant& v) { return v.ToBstr(); });
-}
-
-TEST(VariantTest, ToDispatchTakesOnlyObjects) {
-    FakeDispatch object;
-    {
-        const Variant held(DispatchRef::Share(&object));
-        const DispatchRef taken = held.ToDispatch();
-        EXPECT_EQ(taken.Get(), &object);
-        EXPECT_EQ(object.references, 3);
-        EXPECT_FALSE(Variant(DispatchRef()).ToDispatch());
-    }
-    EXPECT_EQ(object.references, 1);
-    for (const Variant& other : {Variant(), Variant(int32_t{1}), Variant(u"x"), Variant::Missing()}) {
-        try {
-            other.ToDispatch();
-            ADD_FAILURE() << "converted type " << static_cast<int>(other.Type());
-        } catch (const OleStatusFailure& failure) {
-            EXPECT_EQ(failure.Status(), kDispTypeMismatch);
-        }
-    }
-    // An omitted argument is an error value the server reads as not given.
-    const Variant missing = Variant::Missing();
-    EXPECT_EQ(missing.Type(), VarType::Error);
-    EXPECT_TRUE(missing.IfError() && missing.IfError()->code == kDispParamNotFound);
 }
 
 // Item VARIANTs that are not objects end in the catch-all result, so they

@@ -1,5 +1,4 @@
-// The simulated Eudora by DISPID: mailbox tree, collections, messages,
-// queueing and moving.
+// The simulated Eudora by DISPID: mailbox tree, queueing and moving.
 #include "simpim/eudora_server.h"
 #include "simpim/sample_pim.h"
 #include "sim_call.h"
@@ -55,22 +54,6 @@ TEST_F(EudoraTest, TreeWalkReachesNestedMailboxes) {
     for (int outside : {0, 5}) EXPECT_EQ(Get(children, 0x0, {Variant(outside)}).hr, ta::kDispException);
 }
 
-TEST_F(EudoraTest, MessageMembers) {
-    DispatchRef messages = MessagesOf(2);
-    DispatchRef message = ObjectOf(Get(messages, 0x0, {Variant(2)}));
-    EXPECT_EQ(Get(message, 0xE).Text(), u"Order 1027 shipped");
-    EXPECT_EQ(Get(message, 0x7, {Variant(2)}).Text(), u"carlos@northwind.example");
-    EXPECT_EQ(Get(message, 0x7, {Variant(14)}).Text(), u"");
-    EXPECT_EQ(Get(message, 0xD).Int(), 0);
-    ASSERT_TRUE(Put(message, 0xD, Variant(1)).Ok());
-    EXPECT_EQ(server.Mailbox(2).At(1).fields.status, 1);
-
-    const int id = Get(message, 0x8).Int();
-    EXPECT_EQ(Get(ObjectOf(Get(messages, 0x2, {Variant(id)})), 0xE).Text(), u"Order 1027 shipped");
-    EXPECT_EQ(Get(messages, 0x2, {Variant(id + 1000)}).hr, ta::kDispException);
-    EXPECT_EQ(Put(message, 0xE, Variant(u"x")).hr, ta::kDispMemberNotFound);
-}
-
 TEST_F(EudoraTest, QueueAddsAnOutgoingMessageToOut) {
     server.Store().queueDate = u"Thu, 01 Feb 2001 10:00:00 +0000";
     ASSERT_TRUE(Method(application, 0x1D,
@@ -101,17 +84,6 @@ TEST_F(EudoraTest, MoveTakesAMessageToAnotherMailbox) {
     DispatchRef archive = ObjectOf(Get(ObjectOf(Get(root, 0x6)), 0x0, {Variant(4)}));
     EXPECT_EQ(Method(message, 0x10, {Variant(archive)}).hr, ta::kDispException);
     EXPECT_EQ(Method(message, 0x10, {Variant(2)}).hr, ta::kDispTypeMismatch);
-}
-
-TEST_F(EudoraTest, HooksAreThoseOfTheEudoraServerAlone) {
-    DispatchRef messages = MessagesOf(2);
-    server.ClearCallLog();
-    server.HandBackFromNextItemCall(Variant());
-    EXPECT_TRUE(Get(messages, 0x0, {Variant(1)}).value.IsEmpty());
-    server.FailCall(1, Fault::Exception(u"Eudora is busy"));
-    EXPECT_EQ(Get(messages, 0x1).exception.description, u"Eudora is busy");
-    const std::vector<CallRecord> expected{{"EuMessages", 0x0, InvokeKind::Get}, {"EuMessages", 0x1, InvokeKind::Get}};
-    EXPECT_EQ(server.CallLog(), expected);
 }
 
 }  // namespace
