@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "simpim/call_args.h"
+#include "simpim/outlook_collection_members.h"
 #include "simpim/entry_ids.h"
 #include "simpim/outlook_errors.h"
 #include "simpim/outlook_objects.h"
@@ -9,6 +10,7 @@
 namespace simpim {
 
 namespace ta = tarnex::automation;
+using namespace collection;
 
 namespace {
 
@@ -16,13 +18,6 @@ constexpr Dispid kFolderName = 0x3001;
 constexpr Dispid kFolderItems = 0x3100;
 constexpr Dispid kFolderStoreId = 0x3108;
 constexpr Dispid kFolders = 0x2103;
-
-constexpr Dispid kCount = 0x50;
-constexpr Dispid kItem = 0x51;
-constexpr Dispid kGetFirst = 0x56;
-constexpr Dispid kGetNext = 0x57;
-constexpr Dispid kGetLast = 0x58;
-constexpr Dispid kGetPrevious = 0x59;
 
 constexpr std::int32_t kOlFolder = 2;
 constexpr std::int32_t kOlFolders = 15;

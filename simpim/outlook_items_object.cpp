@@ -2,22 +2,16 @@
 #include <algorithm>
 
 #include "simpim/call_args.h"
+#include "simpim/outlook_collection_members.h"
 #include "simpim/outlook_errors.h"
 #include "simpim/outlook_objects.h"
 
 namespace simpim {
 
 namespace ta = tarnex::automation;
+using namespace collection;
 
 namespace {
-
-constexpr Dispid kCount = 0x50;
-constexpr Dispid kItem = 0x51;
-constexpr Dispid kRemove = 0x54;
-constexpr Dispid kGetFirst = 0x56;
-constexpr Dispid kGetNext = 0x57;
-constexpr Dispid kGetLast = 0x58;
-constexpr Dispid kGetPrevious = 0x59;
 
 constexpr std::int32_t kOlItems = 16;
 
