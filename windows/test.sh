@@ -76,7 +76,10 @@ status=0
 run() {
   local name="$1"; shift
   echo "== $name"
-  if ! (cd "$bin" && wine tarnex_export_tests_win.exe --gtest_brief=1 "$@"); then
+  # A run that hangs (a call that never returns through COM) fails after
+  # TARNEX_WINE_TIMEOUT seconds; TARNEX_GTEST_BRIEF=0 names every test run.
+  if ! (cd "$bin" && timeout "${TARNEX_WINE_TIMEOUT:-300}" "$wine_loader" tarnex_export_tests_win.exe \
+        --gtest_brief="${TARNEX_GTEST_BRIEF:-1}" "$@"); then
     echo "== $name: FAILED"
     status=1
   fi

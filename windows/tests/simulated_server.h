@@ -19,4 +19,8 @@ struct SimulatedServerExports {
 
 const SimulatedServerExports& SimulatedServer();
 
+// Set by --out-of-process: the servers run behind the relay, in another
+// process, and the test thread is in the multithreaded apartment.
+inline bool serversOutOfProcess = false;
+
 }  // namespace windows_test
