@@ -27,7 +27,7 @@ inline Variant Call(const DispatchRef& object, Dispid dispid, std::initializer_l
 }
 
 // Typed reads of a property, each one property-get call.
-DispatchRef GetObject(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
+DispatchRef GetDispatch(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 std::string GetText(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 std::int32_t GetInt(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 bool GetBool(const DispatchRef& object, Dispid dispid);

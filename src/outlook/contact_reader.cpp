@@ -146,7 +146,7 @@ void ReadContactEntry(session::PimSession& session, char* record, std::int32_t p
 
 void ReadContactItem(session::PimSession& session, char* record, std::string_view entryId) {
     session.contactItem = session::LookUpItem(session, entryId);
-    session.currentFolder = automation::GetObject(session.contactItem, session::outlook::kParent);
+    session.currentFolder = automation::GetDispatch(session.contactItem, session::outlook::kParent);
     const DispatchRef contacts = session::GetDefaultFolder(session.nameSpace, records::DefaultFolder::Contacts);
     if (session::EntryIdOf(session.currentFolder) != session::EntryIdOf(contacts)) return;
 

@@ -28,10 +28,10 @@ void RunLogonDiagnostic(const PimSession& session) {
     automation::Call(session.nameSpace, outlook::kLogon,
                      {Variant::Missing(), Variant::Missing(), Variant(true), Variant(true)});
 
-    const DispatchRef topLevel = automation::GetObject(session.nameSpace, outlook::kFolders);
+    const DispatchRef topLevel = automation::GetDispatch(session.nameSpace, outlook::kFolders);
     WalkFolders(topLevel, [](const DispatchRef& folder) {
         automation::GetText(folder, outlook::kName);
-        const DispatchRef children = automation::GetObject(folder, outlook::kFolders);
+        const DispatchRef children = automation::GetDispatch(folder, outlook::kFolders);
         WalkFolders(children, [](const DispatchRef& child) {
             automation::GetText(child, outlook::kName);
             automation::GetText(child, outlook::kEntryId);
@@ -40,7 +40,7 @@ void RunLogonDiagnostic(const PimSession& session) {
 
     const DispatchRef sentItems = GetDefaultFolder(session.nameSpace, records::DefaultFolder::SentItems);
     const DispatchRef first = ItemAt(FolderItems(sentItems), 1);
-    const DispatchRef parent = automation::GetObject(first, outlook::kParent);
+    const DispatchRef parent = automation::GetDispatch(first, outlook::kParent);
     automation::ShowMessageBox(automation::GetText(parent, outlook::kName));
 }
 

@@ -13,7 +13,7 @@ DispatchRef GetDefaultFolder(const DispatchRef& nameSpace, records::DefaultFolde
 }
 
 DispatchRef FolderItems(const DispatchRef& folder) {
-    return automation::GetObject(folder, outlook::kItems);
+    return automation::GetDispatch(folder, outlook::kItems);
 }
 
 std::int32_t ItemCount(const DispatchRef& items) {

@@ -35,12 +35,12 @@ DispatchRef MailboxMessages(const DispatchRef& application, std::int32_t mailbox
     const DispatchRef mailbox =
         automation::Call(application, eudora::kMailboxByNumber, {mailboxNumber, std::int32_t{-1}})
             .ToDispatch();
-    return automation::GetObject(mailbox, eudora::kMessages);
+    return automation::GetDispatch(mailbox, eudora::kMessages);
 }
 
 void ResolveEudora(PimSession& session) {
-    const DispatchRef inMailbox = automation::GetObject(session.eudoraApplication, eudora::kInMailbox);
-    session.eudoraInMessages = automation::GetObject(inMailbox, eudora::kMessages);
+    const DispatchRef inMailbox = automation::GetDispatch(session.eudoraApplication, eudora::kInMailbox);
+    session.eudoraInMessages = automation::GetDispatch(inMailbox, eudora::kMessages);
     session.eudoraOutMessages = MailboxMessages(session.eudoraApplication, eudora::kOutMailboxNumber);
     session.eudoraThirdMessages = MailboxMessages(session.eudoraApplication, eudora::kThirdMailboxNumber);
 }

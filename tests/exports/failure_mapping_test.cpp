@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "exports/outlook_fixture.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
@@ -54,8 +55,8 @@ protected:
     }
 
     PimRecordList* List() {
-        node = RecordListNode{record.data(), 0, {}, nullptr};
-        list = PimRecordList{nullptr, &node, 0, 1, 0, {}};
+        node = MakeNode(record.data(), nullptr);
+        list = MakeList(&node, 1);
         return &list;
     }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exports/outlook_fixture.h"
+#include "exports/record_lists.h"
 #include "simpim/eudora_server.h"
 
 namespace tarnex_test {
@@ -44,8 +45,8 @@ void ExpectEveryExportClosed(const Library& lib, simpim::OutlookServer& outlook)
     for (const auto& [name, call] : OutlookExports()) {
         std::vector<char> buffer(TARN_MESSAGE_RECORD_SIZE, '\x5A');
         std::vector<char> record(TARN_CONTACT_RECORD_SIZE, '\x5A');
-        RecordListNode node{record.data(), 7, {}, nullptr};
-        PimRecordList list{nullptr, &node, 9, 1, 5, {}};
+        RecordListNode node = MakeNode(record.data(), nullptr, 7);
+        PimRecordList list = MakeList(&node, 1, nullptr, 5, 9);
         EXPECT_EQ(call(lib, buffer.data(), &list), TARN_NOT_OPEN) << name;
         EXPECT_EQ(buffer, std::vector<char>(TARN_MESSAGE_RECORD_SIZE, '\x5A')) << name;
         EXPECT_EQ(record, std::vector<char>(TARN_CONTACT_RECORD_SIZE, '\x5A')) << name;

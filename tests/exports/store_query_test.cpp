@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "exports/outlook_fixture.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
@@ -146,7 +147,7 @@ TEST_F(OpenOutlookTest, IdentifiersAreReadOnlyWithinTheirBuffer) {
 
 TEST_F(OpenOutlookTest, WholeStoreCallsWithAnEmptyListTouchNothing) {
     outlook.AddItem(simpim::ContactClass());
-    PimRecordList list{reinterpret_cast<RecordListNode*>(0x10), nullptr, 77, 0, 3, {}};
+    PimRecordList list = MakeList(nullptr, 0, reinterpret_cast<RecordListNode*>(0x10), 3, 77);
     EXPECT_EQ(lib.GetObjectStoreForOL(&list, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_EQ(list.current, reinterpret_cast<RecordListNode*>(0x10));
     EXPECT_EQ(list.index, 3);

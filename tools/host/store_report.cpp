@@ -52,9 +52,12 @@ nlohmann::ordered_json ReadContacts(int32_t count) {
     std::vector<ContactRecord> records(static_cast<std::size_t>(count));
     std::vector<RecordListNode> nodes(records.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        nodes[i] = RecordListNode{&records[i], 0, {}, i + 1 < nodes.size() ? &nodes[i + 1] : nullptr};
+        nodes[i].record = &records[i];
+        nodes[i].next = i + 1 < nodes.size() ? &nodes[i + 1] : nullptr;
     }
-    PimRecordList list{nullptr, nodes.empty() ? nullptr : nodes.data(), 0, count, 0, {}};
+    PimRecordList list{};
+    list.first = nodes.empty() ? nullptr : nodes.data();
+    list.count = count;
     nlohmann::ordered_json contacts = nlohmann::ordered_json::array();
     const int32_t result = TARN_GetObjectStoreForOL(&list, TARN_STORE_CONTACTS);
     if (result != TARN_OK) return {{"error", result}};

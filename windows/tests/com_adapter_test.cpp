@@ -186,7 +186,7 @@ TEST(ComDispatch, ReturnedObjectsAreReleased) {
     child.AddRef();
     {
         const DispatchRef object = com::ComDispatch::Wrap(&fake, com::ClientBridge());
-        const DispatchRef returned = tarnex::automation::GetObject(object, 0xF001);
+        const DispatchRef returned = tarnex::automation::GetDispatch(object, 0xF001);
         EXPECT_EQ(&child, com::ComDispatch::InterfaceOf(returned.Get()));
         EXPECT_EQ(3u, child.references);  // ours, the answer's and the wrapper's
     }
@@ -255,7 +255,7 @@ TEST_F(ServerRoundTrip, ArgumentsArriveInOrderAndPutsAsPuts) {
 }
 
 TEST_F(ServerRoundTrip, ObjectPassedBackIsTheServersOwn) {
-    const DispatchRef self = tarnex::automation::GetObject(client, 2);
+    const DispatchRef self = tarnex::automation::GetDispatch(client, 2);
     tarnex::automation::Call(client, 1, {Variant(self)});
     ASSERT_EQ(1u, echo.lastArgs.size());
     const DispatchRef* received = echo.lastArgs[0].IfDispatch();

@@ -20,7 +20,7 @@ Variant Invoke(const DispatchRef& object, Dispid dispid, InvokeKind kind, std::i
     return result;
 }
 
-DispatchRef GetObject(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args) {
+DispatchRef GetDispatch(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args) {
     return Get(object, dispid, args).ToDispatch();
 }
 

@@ -78,16 +78,16 @@ TEST_F(InvokeTest, GetObjectKeepsNothingAndRejectsNonObjects) {
     FakeDispatch child;
     object_.returns = Variant(DispatchRef::Share(&child));
     {
-        const DispatchRef got = GetObject(ref_, 0x3100);
+        const DispatchRef got = GetDispatch(ref_, 0x3100);
         EXPECT_EQ(got.Get(), &child);
     }
     object_.returns = Variant(DispatchRef());  // the server's Nothing
-    EXPECT_FALSE(GetObject(ref_, 0x56));
+    EXPECT_FALSE(GetDispatch(ref_, 0x56));
     EXPECT_EQ(child.references, 1);
 
     object_.returns = Variant(int32_t{0});
     try {
-        GetObject(ref_, 0x3100);
+        GetDispatch(ref_, 0x3100);
         FAIL() << "no failure";
     } catch (const OleStatusFailure& failure) {
         EXPECT_EQ(failure.Status(), kDispTypeMismatch);
