@@ -92,7 +92,8 @@ void ReadContactStore(benchmark::State& state) {
         host.Clear();  // the host hands in zero-filled records
         const std::int64_t before = bench.outlook.CallCount();
         state.ResumeTiming();
-        if (TARN_GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK) state.SkipWithError("read failed");
+        if (TARN_GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK)
+            state.SkipWithError("read failed");
         calls += bench.outlook.CallCount() - before;
     }
     Report(state, calls);
@@ -104,13 +105,15 @@ BENCHMARK(ReadContactStore)->Unit(benchmark::kMillisecond);
 void ReplaceContactStore(benchmark::State& state) {
     Bench& bench = Shared();
     HostList host(kContacts);
-    if (TARN_GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK) state.SkipWithError("read failed");
+    if (TARN_GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK)
+        state.SkipWithError("read failed");
     simpim::OutlookStore& store = bench.outlook.Store();
     simpim::OutlookFolder& deleted = bench.outlook.Folder(simpim::kFolderDeletedItems);
     std::int64_t calls = 0;
     for (auto _ : state) {
         const std::int64_t before = bench.outlook.CallCount();
-        if (TARN_SetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK) state.SkipWithError("write failed");
+        if (TARN_SetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS) != TARN_OK)
+            state.SkipWithError("write failed");
         calls += bench.outlook.CallCount() - before;
         state.PauseTiming();
         while (deleted.Count() > 0) store.Erase(deleted.Items().back());

@@ -18,160 +18,169 @@ namespace {
 using namespace tarnex::codec;
 
 class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-  std::int32_t Size() {
-    // Mostly small sizes, now and then zero or negative ones.
-    const std::uint8_t b = Byte();
-    return b >= 0xF0 ? -static_cast<std::int32_t>(b & 0x0F) : b;
-  }
-  std::string Bytes(std::size_t count) {
-    count = std::min(count, size_ - pos_);
-    std::string out(reinterpret_cast<const char*>(data_ + pos_), count);
-    pos_ += count;
-    return out;
-  }
-  std::string Rest() { return Bytes(size_ - pos_); }
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    std::int32_t Size() {
+        // Mostly small sizes, now and then zero or negative ones.
+        const std::uint8_t b = Byte();
+        return b >= 0xF0 ? -static_cast<std::int32_t>(b & 0x0F) : b;
+    }
+    std::string Bytes(std::size_t count) {
+        count = std::min(count, size_ - pos_);
+        std::string out(reinterpret_cast<const char*>(data_ + pos_), count);
+        pos_ += count;
+        return out;
+    }
+    std::string Rest() { return Bytes(size_ - pos_); }
 
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t pos_ = 0;
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
 };
 
 void Check(bool condition) {
-  if (!condition) {
-    __builtin_trap();
-  }
+    if (!condition) {
+        __builtin_trap();
+    }
 }
 
 // A heap copy of exactly text's bytes, no zero behind it.
 std::unique_ptr<char[]> ExactCopy(const std::string& text) {
-  auto copy = std::make_unique<char[]>(text.size() == 0 ? 1 : text.size());
-  std::memcpy(copy.get(), text.data(), text.size());
-  return copy;
+    auto copy = std::make_unique<char[]>(text.size() == 0 ? 1 : text.size());
+    std::memcpy(copy.get(), text.data(), text.size());
+    return copy;
 }
 
 void SelectTimeZone(std::uint8_t choice) {
-  static const char* const kZones[] = {"UTC0", "<+01>-1", "CET-1CEST,M3.5.0,M10.5.0/3",
-                                       "EST5EDT,M3.2.0,M11.1.0"};
-  static int current = -1;
-  const int zone = choice % 4;
-  if (zone != current) {
-    setenv("TZ", kZones[zone], 1);
-    tzset();
-    current = zone;
-  }
+    static const char* const kZones[] = {"UTC0", "<+01>-1", "CET-1CEST,M3.5.0,M10.5.0/3",
+                                         "EST5EDT,M3.2.0,M11.1.0"};
+    static int current = -1;
+    const int zone = choice % 4;
+    if (zone != current) {
+        setenv("TZ", kZones[zone], 1);
+        tzset();
+        current = zone;
+    }
 }
 
 void FuzzAppend(Input& in) {
-  tarnex::automation::inproc::SelectCodePage(in.Byte() & 1 ? 932 : 1252);
-  const std::int32_t fieldSize = in.Size();
-  const bool separator = in.Byte() & 1;
-  // The field's old bytes may hold a zero anywhere, or none at all.
-  const std::string old = in.Bytes(fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0);
-  const std::string value = in.Rest();
-  const std::size_t size = fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0;
-  auto field = std::make_unique<char[]>(size == 0 ? 1 : size);
-  std::memset(field.get(), 'x', size);
-  std::memcpy(field.get(), old.data(), old.size());
+    tarnex::automation::inproc::SelectCodePage(in.Byte() & 1 ? 932 : 1252);
+    const std::int32_t fieldSize = in.Size();
+    const bool separator = in.Byte() & 1;
+    // The field's old bytes may hold a zero anywhere, or none at all.
+    const std::string old = in.Bytes(fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0);
+    const std::string value = in.Rest();
+    const std::size_t size = fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0;
+    auto field = std::make_unique<char[]>(size == 0 ? 1 : size);
+    std::memset(field.get(), 'x', size);
+    std::memcpy(field.get(), old.data(), old.size());
 
-  AppendFieldValue(size == 0 ? nullptr : field.get(), value, fieldSize, separator);
+    AppendFieldValue(size == 0 ? nullptr : field.get(), value, fieldSize, separator);
 
-  if (size > 0) {
-    const std::string_view result(field.get(), size);
-    const std::size_t length = result.find('\0');
-    Check(length != std::string_view::npos);
-    const std::size_t oldLength = std::string_view(old).find('\0');
-    if (oldLength != std::string_view::npos) {
-      Check(result.substr(0, oldLength) == std::string_view(old).substr(0, oldLength));
+    if (size > 0) {
+        const std::string_view result(field.get(), size);
+        const std::size_t length = result.find('\0');
+        Check(length != std::string_view::npos);
+        const std::size_t oldLength = std::string_view(old).find('\0');
+        if (oldLength != std::string_view::npos) {
+            Check(result.substr(0, oldLength) == std::string_view(old).substr(0, oldLength));
+        }
     }
-  }
-  tarnex::automation::inproc::SelectCodePage(1252);
+    tarnex::automation::inproc::SelectCodePage(1252);
 }
 
 void FuzzFormat(Input& in) {
-  SelectTimeZone(in.Byte());
-  const std::uint8_t form = in.Byte() % 4;
-  const bool withTime = in.Byte() & 1;
-  double date = 0;
-  const std::string raw = in.Bytes(sizeof date);
-  std::memcpy(&date, raw.data(), raw.size());
-  const std::string text = FormatPimDate(date, form, withTime);
-  if (form == 1 && !text.empty()) {
-    Check(text.size() == (withTime ? 15u : 8u));
-    // Form 1 reads back to the same second.
-    const std::optional<DateFields> fields = DateToFields(date);
-    Check(fields.has_value());
-    DateFields expected = *fields;
-    if (!withTime) {
-      expected.hour = expected.minute = expected.second = 0;
+    SelectTimeZone(in.Byte());
+    const std::uint8_t form = in.Byte() % 4;
+    const bool withTime = in.Byte() & 1;
+    double date = 0;
+    const std::string raw = in.Bytes(sizeof date);
+    std::memcpy(&date, raw.data(), raw.size());
+    const std::string text = FormatPimDate(date, form, withTime);
+    if (form == 1 && !text.empty()) {
+        Check(text.size() == (withTime ? 15u : 8u));
+        // Form 1 reads back to the same second.
+        const std::optional<DateFields> fields = DateToFields(date);
+        Check(fields.has_value());
+        DateFields expected = *fields;
+        if (!withTime) {
+            expected.hour = expected.minute = expected.second = 0;
+        }
+        Check(DateToFields(ParsePimDate(text, 1)) == expected);
+    } else if (form == 2) {
+        Check(text.empty() || text.size() == 25);
+    } else if (form != 1) {
+        Check(text.empty());
     }
-    Check(DateToFields(ParsePimDate(text, 1)) == expected);
-  } else if (form == 2) {
-    Check(text.empty() || text.size() == 25);
-  } else if (form != 1) {
-    Check(text.empty());
-  }
 }
 
 void FuzzNextComponent(Input& in) {
-  const std::string text = in.Rest();
-  const auto copy = ExactCopy(text);
-  const std::string_view view(copy.get(), text.size());
-  std::string out;
-  std::size_t cursor = 0;
-  for (;;) {
-    const std::size_t next = NextComponent(view, cursor, out);
-    Check(next <= view.size());
-    if (next == cursor) {
-      Check(out.empty());
-      break;
+    const std::string text = in.Rest();
+    const auto copy = ExactCopy(text);
+    const std::string_view view(copy.get(), text.size());
+    std::string out;
+    std::size_t cursor = 0;
+    for (;;) {
+        const std::size_t next = NextComponent(view, cursor, out);
+        Check(next <= view.size());
+        if (next == cursor) {
+            Check(out.empty());
+            break;
+        }
+        Check(next > cursor && out.size() <= next - cursor);
+        cursor = next;
     }
-    Check(next > cursor && out.size() <= next - cursor);
-    cursor = next;
-  }
 }
 
 void FuzzScanComponent(Input& in) {
-  const std::int32_t destSize = in.Size();
-  const std::string delimiters = in.Bytes(in.Byte() % 4);
-  const std::string source = in.Rest();
-  const auto sourceCopy = ExactCopy(source);
-  const auto delimiterCopy = ExactCopy(delimiters);
-  const std::size_t size = destSize > 0 ? static_cast<std::size_t>(destSize) : 0;
-  auto dest = std::make_unique<char[]>(size == 0 ? 1 : size);
-  const std::size_t stop =
-      ScanComponent(size == 0 ? nullptr : dest.get(), destSize,
-                    std::string_view(sourceCopy.get(), source.size()),
-                    std::string_view(delimiterCopy.get(), delimiters.size()));
-  Check(stop <= source.size());
-  if (size > 0) {
-    Check(std::string_view(dest.get(), size).find('\0') != std::string_view::npos);
-  }
+    const std::int32_t destSize = in.Size();
+    const std::string delimiters = in.Bytes(in.Byte() % 4);
+    const std::string source = in.Rest();
+    const auto sourceCopy = ExactCopy(source);
+    const auto delimiterCopy = ExactCopy(delimiters);
+    const std::size_t size = destSize > 0 ? static_cast<std::size_t>(destSize) : 0;
+    auto dest = std::make_unique<char[]>(size == 0 ? 1 : size);
+    const std::size_t stop = ScanComponent(size == 0 ? nullptr : dest.get(), destSize,
+                                           std::string_view(sourceCopy.get(), source.size()),
+                                           std::string_view(delimiterCopy.get(), delimiters.size()));
+    Check(stop <= source.size());
+    if (size > 0) {
+        Check(std::string_view(dest.get(), size).find('\0') != std::string_view::npos);
+    }
 }
 
 void FuzzParse(Input& in) {
-  SelectTimeZone(in.Byte());
-  const std::uint8_t form = in.Byte() % 3;
-  const std::string text = in.Rest();
-  const auto copy = ExactCopy(text);
-  const double date = ParsePimDate(std::string_view(copy.get(), text.size()), form);
-  Check(std::isfinite(date));
-  Check(date == 0.0 || DateToFields(date).has_value());
+    SelectTimeZone(in.Byte());
+    const std::uint8_t form = in.Byte() % 3;
+    const std::string text = in.Rest();
+    const auto copy = ExactCopy(text);
+    const double date = ParsePimDate(std::string_view(copy.get(), text.size()), form);
+    Check(std::isfinite(date));
+    Check(date == 0.0 || DateToFields(date).has_value());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Input in(data, size);
-  switch (in.Byte() % 5) {
-    case 0: FuzzAppend(in); break;
-    case 1: FuzzFormat(in); break;
-    case 2: FuzzNextComponent(in); break;
-    case 3: FuzzScanComponent(in); break;
-    default: FuzzParse(in); break;
-  }
-  return 0;
+    Input in(data, size);
+    switch (in.Byte() % 5) {
+        case 0:
+            FuzzAppend(in);
+            break;
+        case 1:
+            FuzzFormat(in);
+            break;
+        case 2:
+            FuzzNextComponent(in);
+            break;
+        case 3:
+            FuzzScanComponent(in);
+            break;
+        default:
+            FuzzParse(in);
+            break;
+    }
+    return 0;
 }

@@ -105,7 +105,8 @@ AddressParts ParseAddress(std::u16string_view text) {
     // postal code; what follows it is the country.
     std::size_t cityLine = lines.size();
     for (std::size_t i = lines.size(); i-- > 1;) {
-        if (lines[i].find(u", ") != std::u16string::npos || (HasDigit(lines[i]) && !IsPostOfficeBoxLine(lines[i]))) {
+        if (lines[i].find(u", ") != std::u16string::npos ||
+            (HasDigit(lines[i]) && !IsPostOfficeBoxLine(lines[i]))) {
             cityLine = i;
             break;
         }

@@ -21,8 +21,8 @@ using tarnex::automation::VarType;
 // arguments may be called with (kind, args): DISP_E_MEMBERNOTFOUND for the
 // wrong kind (a get-only property has no put), DISP_E_BADPARAMCOUNT for the
 // wrong number. A put takes its value as the last argument on top of these.
-HResult CheckCall(InvokeKind kind, std::span<const Variant> args, InvokeKind declared, std::size_t minArgs = 0,
-                  std::size_t maxArgs = 0);
+HResult CheckCall(InvokeKind kind, std::span<const Variant> args, InvokeKind declared,
+                  std::size_t minArgs = 0, std::size_t maxArgs = 0);
 // A property that can be got and put, with no parameters.
 HResult CheckProperty(InvokeKind kind, std::span<const Variant> args, bool writable);
 

@@ -85,52 +85,50 @@ void PutPart(ItemData& d, const Variant& value) {
     AutoSelect(d, G);
 }
 
-#define SIMPIM_ADDRESS_ROWS(G, WHOLE, WHOLE_NAME, PREFIX)                                              \
-    Computed(WHOLE, WHOLE_NAME, VarType::Bstr, &GetAddress<G>, &PutAddress<G>),                        \
-        Computed(kGroups[G].parts[0], PREFIX "Street", VarType::Bstr, &GetPart<G, 0>, &PutPart<G, 0>),  \
-        Computed(kGroups[G].parts[1], PREFIX "City", VarType::Bstr, &GetPart<G, 1>, &PutPart<G, 1>),    \
-        Computed(kGroups[G].parts[2], PREFIX "State", VarType::Bstr, &GetPart<G, 2>, &PutPart<G, 2>),   \
-        Computed(kGroups[G].parts[3], PREFIX "PostalCode", VarType::Bstr, &GetPart<G, 3>,               \
-                 &PutPart<G, 3>),                                                                       \
-        Computed(kGroups[G].parts[4], PREFIX "Country", VarType::Bstr, &GetPart<G, 4>, &PutPart<G, 4>), \
+#define SIMPIM_ADDRESS_ROWS(G, WHOLE, WHOLE_NAME, PREFIX)                                                  \
+    Computed(WHOLE, WHOLE_NAME, VarType::Bstr, &GetAddress<G>, &PutAddress<G>),                            \
+        Computed(kGroups[G].parts[0], PREFIX "Street", VarType::Bstr, &GetPart<G, 0>, &PutPart<G, 0>),     \
+        Computed(kGroups[G].parts[1], PREFIX "City", VarType::Bstr, &GetPart<G, 1>, &PutPart<G, 1>),       \
+        Computed(kGroups[G].parts[2], PREFIX "State", VarType::Bstr, &GetPart<G, 2>, &PutPart<G, 2>),      \
+        Computed(kGroups[G].parts[3], PREFIX "PostalCode", VarType::Bstr, &GetPart<G, 3>, &PutPart<G, 3>), \
+        Computed(kGroups[G].parts[4], PREFIX "Country", VarType::Bstr, &GetPart<G, 4>, &PutPart<G, 4>),    \
         Computed(kGroups[G].parts[5], PREFIX "PostOfficeBox", VarType::Bstr, &GetPart<G, 5>, &PutPart<G, 5>)
 
 }  // namespace
 
 const PropertyTable& ContactProperties() {
-    static const PropertyTable table{
-        {
-            Text(0x3a11, "LastName"),
-            Text(0x3a06, "FirstName"),
-            Text(0x3a44, "MiddleName"),
-            Text(0x3a45, "Title"),
-            Text(0x3a05, "Suffix"),
-            Text(0x8005, "FileAs"),
-            DateProperty(0x3a42, "Birthday"),
-            Text(0x3a17, "JobTitle"),
-            Text(0x3a16, "CompanyName"),
-            Text(0x3a18, "Department"),
-            Text(0x3a19, "OfficeLocation"),
-            Text(0x3a50, "PersonalHomePage"),
-            Text(0x3a51, "BusinessHomePage"),
-            Text(0x8083, "Email1Address"),
-            Text(0x8093, "Email2Address"),
-            Text(0x80a3, "Email3Address"),
-            Text(0x3a09, "HomeTelephoneNumber"),
-            Text(0x3a08, "BusinessTelephoneNumber"),
-            Text(0x3a25, "HomeFaxNumber"),
-            Text(0x3a24, "BusinessFaxNumber"),
-            Text(0x3a1c, "MobileTelephoneNumber"),
-            Text(0x3a21, "PagerNumber"),
-            Text(0x3a1e, "CarTelephoneNumber"),
-            Text(0x3a2d, "ISDNNumber"),
-            Number(kSelectedMailingAddress, "SelectedMailingAddress", 0),
-            SIMPIM_ADDRESS_ROWS(1, 0x801a, "HomeAddress", "HomeAddress"),
-            SIMPIM_ADDRESS_ROWS(2, 0x801b, "BusinessAddress", "BusinessAddress"),
-            SIMPIM_ADDRESS_ROWS(3, 0x801c, "OtherAddress", "OtherAddress"),
-            SIMPIM_ADDRESS_ROWS(0, 0x3a15, "MailingAddress", "MailingAddress"),
-        },
-        &CommonItemProperties()};
+    static const PropertyTable table{{
+                                         Text(0x3a11, "LastName"),
+                                         Text(0x3a06, "FirstName"),
+                                         Text(0x3a44, "MiddleName"),
+                                         Text(0x3a45, "Title"),
+                                         Text(0x3a05, "Suffix"),
+                                         Text(0x8005, "FileAs"),
+                                         DateProperty(0x3a42, "Birthday"),
+                                         Text(0x3a17, "JobTitle"),
+                                         Text(0x3a16, "CompanyName"),
+                                         Text(0x3a18, "Department"),
+                                         Text(0x3a19, "OfficeLocation"),
+                                         Text(0x3a50, "PersonalHomePage"),
+                                         Text(0x3a51, "BusinessHomePage"),
+                                         Text(0x8083, "Email1Address"),
+                                         Text(0x8093, "Email2Address"),
+                                         Text(0x80a3, "Email3Address"),
+                                         Text(0x3a09, "HomeTelephoneNumber"),
+                                         Text(0x3a08, "BusinessTelephoneNumber"),
+                                         Text(0x3a25, "HomeFaxNumber"),
+                                         Text(0x3a24, "BusinessFaxNumber"),
+                                         Text(0x3a1c, "MobileTelephoneNumber"),
+                                         Text(0x3a21, "PagerNumber"),
+                                         Text(0x3a1e, "CarTelephoneNumber"),
+                                         Text(0x3a2d, "ISDNNumber"),
+                                         Number(kSelectedMailingAddress, "SelectedMailingAddress", 0),
+                                         SIMPIM_ADDRESS_ROWS(1, 0x801a, "HomeAddress", "HomeAddress"),
+                                         SIMPIM_ADDRESS_ROWS(2, 0x801b, "BusinessAddress", "BusinessAddress"),
+                                         SIMPIM_ADDRESS_ROWS(3, 0x801c, "OtherAddress", "OtherAddress"),
+                                         SIMPIM_ADDRESS_ROWS(0, 0x3a15, "MailingAddress", "MailingAddress"),
+                                     },
+                                     &CommonItemProperties()};
     return table;
 }
 

@@ -18,13 +18,13 @@ void AppendHexText(std::u16string& out, std::string_view text) {
 }  // namespace
 
 std::u16string PstStoreId(std::u16string_view recordKeyHex, std::string_view filePath) {
-    std::u16string id = u"00000000";              // flags
-    id += u"38A1BB1005E5101AA1BB08002B2A56C2";      // MAPI's store-wrapping identifier
-    id += u"0000";                                  // version, flag
-    AppendHexText(id, "mspst.dll");                 // the store provider
-    id += u"00000000";                              // flags of the wrapped identifier
-    id += u"4E495441F9BFB80100AA0037D96E0000";      // the PST provider's identifier
-    id += recordKeyHex;                             // this store's record key
+    std::u16string id = u"00000000";            // flags
+    id += u"38A1BB1005E5101AA1BB08002B2A56C2";  // MAPI's store-wrapping identifier
+    id += u"0000";                              // version, flag
+    AppendHexText(id, "mspst.dll");             // the store provider
+    id += u"00000000";                          // flags of the wrapped identifier
+    id += u"4E495441F9BFB80100AA0037D96E0000";  // the PST provider's identifier
+    id += recordKeyHex;                         // this store's record key
     AppendHexText(id, filePath);
     return id;
 }

@@ -63,8 +63,8 @@ HResult GetText(InvokeKind kind, std::span<const Variant> args, const std::u16st
 EudoraApplication::EudoraApplication(EudoraContext context)
     : SimObject(context.hooks, "EuApplication"), context_(std::move(context)) {}
 
-HResult EudoraApplication::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                ExceptionInfo& exception) {
+HResult EudoraApplication::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     EudoraStore& store = *context_.store;
     switch (dispid) {
@@ -79,7 +79,8 @@ HResult EudoraApplication::Call(Dispid dispid, InvokeKind kind, std::span<const 
         case kMailboxByNumber: {
             if ((hr = CheckCall(kind, args, InvokeKind::Method, 2, 2)) != ta::kOk) return hr;
             std::int32_t number = 0, unused = 0;
-            if ((hr = ToInt(args[0], number)) != ta::kOk || (hr = ToInt(args[1], unused)) != ta::kOk) return hr;
+            if ((hr = ToInt(args[0], number)) != ta::kOk || (hr = ToInt(args[1], unused)) != ta::kOk)
+                return hr;
             EudoraMailbox* mailbox = store.MailboxByNumber(number);
             if (!mailbox) return RaiseEudora(exception, u"There is no mailbox with that number.");
             result = NodeVariant(context_, *mailbox);
@@ -117,9 +118,10 @@ HResult EudoraNodeObject::Call(Dispid dispid, InvokeKind kind, std::span<const V
         case kChildren:
         case kMessages:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
-            result = NewObject<EudoraCollectionObject>(context_, *node_,
-                                                       dispid == kChildren ? EudoraCollectionObject::Of::Nodes
-                                                                           : EudoraCollectionObject::Of::Messages);
+            result =
+                NewObject<EudoraCollectionObject>(context_, *node_,
+                                                  dispid == kChildren ? EudoraCollectionObject::Of::Nodes
+                                                                      : EudoraCollectionObject::Of::Messages);
             return ta::kOk;
         case kName:
             return GetText(kind, args, node_->Name(), result);
@@ -150,8 +152,8 @@ Variant EudoraCollectionObject::At(std::int32_t position) const {
     return Variant(NewObject<EudoraMessageObject>(context_, node_->Messages()[index]));
 }
 
-HResult EudoraCollectionObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                     ExceptionInfo& exception) {
+HResult EudoraCollectionObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                     Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     switch (dispid) {
         case kCount:
@@ -197,29 +199,50 @@ HResult EudoraCollectionObject::Call(Dispid dispid, InvokeKind kind, std::span<c
 EudoraMessageObject::EudoraMessageObject(EudoraContext context, std::shared_ptr<EudoraMessage> message)
     : SimObject(context.hooks, "EuMessage"), context_(std::move(context)), message_(std::move(message)) {}
 
-HResult EudoraMessageObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                  ExceptionInfo& exception) {
+HResult EudoraMessageObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                  Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     EudoraMessageFields& f = message_->fields;
     switch (dispid) {
-        case kBody: return GetText(kind, args, f.body, result);
-        case kDate: return GetText(kind, args, f.date, result);
-        case kFrom: return GetText(kind, args, f.from, result);
-        case kSubject: return GetText(kind, args, f.subject, result);
-        case kTo: return GetText(kind, args, f.to, result);
+        case kBody:
+            return GetText(kind, args, f.body, result);
+        case kDate:
+            return GetText(kind, args, f.date, result);
+        case kFrom:
+            return GetText(kind, args, f.from, result);
+        case kSubject:
+            return GetText(kind, args, f.subject, result);
+        case kTo:
+            return GetText(kind, args, f.to, result);
         case kHeader: {
             if ((hr = CheckCall(kind, args, InvokeKind::Get, 1, 1)) != ta::kOk) return hr;
             std::int32_t field = 0;
             if ((hr = ToInt(args[0], field)) != ta::kOk) return hr;
             switch (field) {
-                case kHeaderTo: result = Variant(f.to); break;
-                case kHeaderFrom: result = Variant(f.from); break;
-                case kHeaderCc: result = Variant(f.cc); break;
-                case kHeaderBcc: result = Variant(f.bcc); break;
-                case kHeaderSubject: result = Variant(f.subject); break;
-                case kHeaderDate: result = Variant(f.date); break;
-                case kHeaderReplyTo: result = Variant(f.replyTo); break;
-                default: result = Variant(std::u16string()); break;
+                case kHeaderTo:
+                    result = Variant(f.to);
+                    break;
+                case kHeaderFrom:
+                    result = Variant(f.from);
+                    break;
+                case kHeaderCc:
+                    result = Variant(f.cc);
+                    break;
+                case kHeaderBcc:
+                    result = Variant(f.bcc);
+                    break;
+                case kHeaderSubject:
+                    result = Variant(f.subject);
+                    break;
+                case kHeaderDate:
+                    result = Variant(f.date);
+                    break;
+                case kHeaderReplyTo:
+                    result = Variant(f.replyTo);
+                    break;
+                default:
+                    result = Variant(std::u16string());
+                    break;
             }
             return ta::kOk;
         }
@@ -239,7 +262,8 @@ HResult EudoraMessageObject::Call(Dispid dispid, InvokeKind kind, std::span<cons
             if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
             if (!args[0].IfDispatch()) return ta::kDispTypeMismatch;
             auto* target = As<EudoraNodeObject>(args[0]);
-            if (!target || target->Node().IsFolder()) return RaiseEudora(exception, u"The target is not a mailbox.");
+            if (!target || target->Node().IsFolder())
+                return RaiseEudora(exception, u"The target is not a mailbox.");
             context_.store->Move(message_, target->Node());
             return ta::kOk;
         }

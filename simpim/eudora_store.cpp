@@ -51,7 +51,8 @@ EudoraMailbox& EudoraStore::AddFolder(EudoraMailbox& parent, std::u16string name
     return AddNode(parent, std::move(name), 0, true);
 }
 
-EudoraMailbox& EudoraStore::AddNode(EudoraMailbox& parent, std::u16string name, std::int32_t number, bool folder) {
+EudoraMailbox& EudoraStore::AddNode(EudoraMailbox& parent, std::u16string name, std::int32_t number,
+                                    bool folder) {
     auto node = std::make_unique<EudoraMailbox>();
     node->name_ = std::move(name);
     node->number_ = number;

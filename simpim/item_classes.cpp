@@ -25,12 +25,13 @@ const PropertyTable& CommonItemProperties() {
 }
 
 const ItemClass& ContactClass() {
-    static const ItemClass c{kClassContact, u"IPM.Contact", "ContactItem", kFolderContacts, &ContactProperties()};
+    static const ItemClass c{kClassContact, u"IPM.Contact", "ContactItem", kFolderContacts,
+                             &ContactProperties()};
     return c;
 }
 const ItemClass& AppointmentClass() {
-    static const ItemClass c{kClassAppointment, u"IPM.Appointment", "AppointmentItem", kFolderCalendar,
-                             &AppointmentProperties(), &InitializeAppointment};
+    static const ItemClass c{kClassAppointment, u"IPM.Appointment",       "AppointmentItem",
+                             kFolderCalendar,   &AppointmentProperties(), &InitializeAppointment};
     return c;
 }
 const ItemClass& TaskClass() {
@@ -47,8 +48,8 @@ const ItemClass& MailClass() {
     return c;
 }
 const ItemClass& MeetingRequestClass() {
-    static const ItemClass c{kClassMeetingRequest, u"IPM.Schedule.Meeting.Request", "MeetingItem", kFolderInbox,
-                             &MeetingProperties()};
+    static const ItemClass c{kClassMeetingRequest, u"IPM.Schedule.Meeting.Request", "MeetingItem",
+                             kFolderInbox, &MeetingProperties()};
     return c;
 }
 const ItemClass& ReportClass() {
@@ -57,7 +58,8 @@ const ItemClass& ReportClass() {
     return c;
 }
 const ItemClass& JournalClass() {
-    static const ItemClass c{kClassJournal, u"IPM.Activity", "JournalItem", kFolderJournal, &JournalProperties()};
+    static const ItemClass c{kClassJournal, u"IPM.Activity", "JournalItem", kFolderJournal,
+                             &JournalProperties()};
     return c;
 }
 const ItemClass& DistListClass() {
@@ -68,14 +70,22 @@ const ItemClass& DistListClass() {
 
 const ItemClass* ClassForItemType(std::int32_t olItemType) {
     switch (olItemType) {
-        case 0: return &MailClass();
-        case 1: return &AppointmentClass();
-        case 2: return &ContactClass();
-        case 3: return &TaskClass();
-        case 4: return &JournalClass();
-        case 5: return &NoteClass();
-        case 7: return &DistListClass();
-        default: return nullptr;  // 6 (post) is not modelled
+        case 0:
+            return &MailClass();
+        case 1:
+            return &AppointmentClass();
+        case 2:
+            return &ContactClass();
+        case 3:
+            return &TaskClass();
+        case 4:
+            return &JournalClass();
+        case 5:
+            return &NoteClass();
+        case 7:
+            return &DistListClass();
+        default:
+            return nullptr;  // 6 (post) is not modelled
     }
 }
 

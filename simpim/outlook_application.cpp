@@ -33,15 +33,16 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
 OutlookApplication::OutlookApplication(OutlookContext context)
     : SimObject(context.hooks, "Application"), context_(std::move(context)) {}
 
-HResult OutlookApplication::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                 ExceptionInfo& exception) {
+HResult OutlookApplication::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                 Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     switch (dispid) {
         case kGetNamespace: {
             if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
             std::u16string type;
             if ((hr = ToText(args[0], type)) != ta::kOk) return hr;
-            if (!EqualsIgnoringCase(type, u"MAPI")) return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
+            if (!EqualsIgnoringCase(type, u"MAPI"))
+                return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
             result = NewObject<OutlookNamespace>(context_);
             return ta::kOk;
         }

@@ -32,8 +32,8 @@ Variant FolderVariant(const OutlookContext& context, OutlookFolder* folder) {
 OutlookFolderObject::OutlookFolderObject(OutlookContext context, OutlookFolder& folder)
     : SimObject(context.hooks, "MAPIFolder"), context_(std::move(context)), folder_(&folder) {}
 
-HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                  ExceptionInfo& exception) {
+HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                  Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     switch (dispid) {
         case kFolderName:
@@ -100,8 +100,8 @@ Variant OutlookFoldersObject::FolderAt(std::int32_t position) const {
     return FolderVariant(context_, list[static_cast<std::size_t>(position - 1)]);
 }
 
-HResult OutlookFoldersObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                   ExceptionInfo& exception) {
+HResult OutlookFoldersObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                   Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     const auto count = static_cast<std::int32_t>(List().size());
     switch (dispid) {
@@ -127,7 +127,8 @@ HResult OutlookFoldersObject::Call(Dispid dispid, InvokeKind kind, std::span<con
             }
             std::int32_t position = 0;
             if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
-            if (position < 1 || position > count) return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            if (position < 1 || position > count)
+                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
             result = FolderAt(position);
             return ta::kOk;
         }

@@ -17,8 +17,8 @@ OutlookItemObject::OutlookItemObject(OutlookContext context, std::shared_ptr<Out
       item_(std::move(item)),
       working_(item_->Data()) {}
 
-HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                ExceptionInfo& exception) {
+HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     if (dispid == kDispidSave || dispid == kDispidDelete || dispid == kDispidMove) {
         if ((hr = CheckCall(kind, args, InvokeKind::Method, dispid == kDispidMove ? 1 : 0,

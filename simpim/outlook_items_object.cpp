@@ -30,8 +30,8 @@ Variant OutlookItemsObject::ItemAt(std::int32_t position) const {
     return ItemVariant(context_, folder_->Items()[static_cast<std::size_t>(position - 1)]);
 }
 
-HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                                 ExceptionInfo& exception) {
+HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                                 Variant& result, ExceptionInfo& exception) {
     HResult hr = ta::kOk;
     const auto count = static_cast<std::int32_t>(folder_->Count());
     switch (dispid) {

@@ -100,7 +100,8 @@ protected:
                  ExceptionInfo& exception) override;
 
 private:
-    HResult CallMethod(Dispid dispid, std::span<const Variant> args, Variant& result, ExceptionInfo& exception);
+    HResult CallMethod(Dispid dispid, std::span<const Variant> args, Variant& result,
+                       ExceptionInfo& exception);
     HResult GetItemState(Dispid dispid, Variant& result);
     bool Gone() const noexcept { return deleted_ || item_->Erased(); }
 

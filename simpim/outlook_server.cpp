@@ -37,9 +37,13 @@ OutlookItem& OutlookServer::AddItem(std::int32_t defaultFolder, const ItemClass&
     return AddItem(Folder(defaultFolder), itemClass);
 }
 
-OutlookItem& OutlookServer::AddItem(const ItemClass& itemClass) { return AddItem(itemClass.saveFolder, itemClass); }
+OutlookItem& OutlookServer::AddItem(const ItemClass& itemClass) {
+    return AddItem(itemClass.saveFolder, itemClass);
+}
 
-OutlookItem* OutlookServer::FindItem(std::u16string_view entryId) const { return store_->FindItem(entryId).get(); }
+OutlookItem* OutlookServer::FindItem(std::u16string_view entryId) const {
+    return store_->FindItem(entryId).get();
+}
 
 std::size_t OutlookServer::Count(std::int32_t defaultFolder) { return Folder(defaultFolder).Count(); }
 

@@ -30,8 +30,8 @@ double LocalNow() {
     std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    double days = static_cast<double>(DaysSince1899(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-                                                    static_cast<unsigned>(local.tm_mday)));
+    double days = static_cast<double>(DaysSince1899(
+        local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1), static_cast<unsigned>(local.tm_mday)));
     return days + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
 }
 
@@ -53,11 +53,16 @@ Variant OutlookItem::Get(Dispid dispid) const {
     const PropertyDef& def = DefOrThrow(data_.Table().Find(dispid));
     if (def.source != Source::Item) return data_.Value(def);
     switch (def.dispid) {
-        case kDispidClass: return Variant(Class().code);
-        case kDispidEntryId: return Variant(entryId_);
-        case kDispidCreationTime: return Variant(Date{creationTime_});
-        case kDispidLastModificationTime: return Variant(Date{lastModificationTime_});
-        default: return Variant();
+        case kDispidClass:
+            return Variant(Class().code);
+        case kDispidEntryId:
+            return Variant(entryId_);
+        case kDispidCreationTime:
+            return Variant(Date{creationTime_});
+        case kDispidLastModificationTime:
+            return Variant(Date{lastModificationTime_});
+        default:
+            return Variant();
     }
 }
 
@@ -65,7 +70,9 @@ Variant OutlookItem::Get(std::string_view name) const {
     return Get(DefOrThrow(data_.Table().Find(name)).dispid);
 }
 
-void OutlookItem::Set(Dispid dispid, const Variant& value) { Set(DefOrThrow(data_.Table().Find(dispid)), value); }
+void OutlookItem::Set(Dispid dispid, const Variant& value) {
+    Set(DefOrThrow(data_.Table().Find(dispid)), value);
+}
 
 void OutlookItem::Set(std::string_view name, const Variant& value) {
     Set(DefOrThrow(data_.Table().Find(name)), value);

@@ -53,7 +53,8 @@ const PropertyDef* PropertyTable::Find(Dispid dispid) const noexcept {
 const PropertyDef* PropertyTable::Find(std::string_view name) const noexcept {
     auto equal = [](std::string_view a, std::string_view b) {
         return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+                   return std::tolower(static_cast<unsigned char>(x)) ==
+                          std::tolower(static_cast<unsigned char>(y));
                });
     };
     for (const auto& row : rows_)

@@ -47,9 +47,8 @@ void SimulatedServer::ClearFaults() {
 void SimulatedServer::HandBackFromNextItemCall(Variant value) { hooks_->itemOverride_ = std::move(value); }
 
 std::int64_t SimulatedServer::CallsTo(std::string_view object, Dispid dispid) const {
-    return std::count_if(hooks_->log_.begin(), hooks_->log_.end(), [&](const CallRecord& r) {
-        return r.object == object && r.dispid == dispid;
-    });
+    return std::count_if(hooks_->log_.begin(), hooks_->log_.end(),
+                         [&](const CallRecord& r) { return r.object == object && r.dispid == dispid; });
 }
 
 }  // namespace simpim

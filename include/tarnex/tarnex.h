@@ -78,7 +78,7 @@ enum {
     TARN_RECORD_OTHER = 255
 };
 
-#define TARN_ENTRY_ID_SIZE 256    /* every identifier buffer */
+#define TARN_ENTRY_ID_SIZE 256 /* every identifier buffer */
 #define TARN_UNIQUE_STRING_SIZE 40
 
 /* ------------------------------------------------------------------------ */
@@ -89,9 +89,9 @@ enum {
 
 /* The first 270 bytes of every record. */
 typedef struct PimRecordHeader {
-    uint32_t type;                        /* RecordType, little-endian */
-    char entryId[TARN_ENTRY_ID_SIZE];     /* Outlook EntryID as hexadecimal text */
-    char version[10];                     /* "2.1", "1.0" or "1.1" */
+    uint32_t type;                    /* RecordType, little-endian */
+    char entryId[TARN_ENTRY_ID_SIZE]; /* Outlook EntryID as hexadecimal text */
+    char version[10];                 /* "2.1", "1.0" or "1.1" */
 } PimRecordHeader;
 
 TARN_STATIC_ASSERT(offsetof(PimRecordHeader, type) == 0, "type");
@@ -127,18 +127,18 @@ typedef struct ContactRecord {
     char fileAsParameters[TARN_PARAMETERS_SIZE];
     char birthday[11]; /* BDAY: YYYYMMDD */
     char birthdayParameters[TARN_PARAMETERS_SIZE];
-    AddressSlot addresses[6];  /* read: 0 home, 1 business, 2 other when it is the mailing address */
-    char organization[512];    /* ORG: company;department */
+    AddressSlot addresses[6]; /* read: 0 home, 1 business, 2 other when it is the mailing address */
+    char organization[512];   /* ORG: company;department */
     char organizationParameters[TARN_PARAMETERS_SIZE];
-    char jobTitle[128];        /* TITLE */
+    char jobTitle[128]; /* TITLE */
     char jobTitleParameters[TARN_PARAMETERS_SIZE];
-    PhoneSlot phones[12];      /* read: home, business, home fax, business fax, mobile, pager, car, ISDN */
+    PhoneSlot phones[12]; /* read: home, business, home fax, business fax, mobile, pager, car, ISDN */
     char personalHomePage[512];
     char personalHomePageParameters[TARN_PARAMETERS_SIZE];
     char businessHomePage[512];
     char businessHomePageParameters[TARN_PARAMETERS_SIZE];
-    EmailSlot emails[12];      /* read: Email1 (INTERNET;PREF), Email2, Email3 */
-    char tail[161];            /* always zero */
+    EmailSlot emails[12]; /* read: Email1 (INTERNET;PREF), Email2, Email3 */
+    char tail[161];       /* always zero */
 } ContactRecord;
 
 TARN_STATIC_ASSERT(sizeof(AddressSlot) == 383 && offsetof(AddressSlot, parameters) == 255, "AddressSlot");
@@ -157,9 +157,11 @@ TARN_STATIC_ASSERT(offsetof(ContactRecord, jobTitle) == 3831, "contact.jobTitle"
 TARN_STATIC_ASSERT(offsetof(ContactRecord, jobTitleParameters) == 3959, "contact.jobTitleParameters");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, phones) == 4087, "contact.phones");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, personalHomePage) == 6223, "contact.personalHomePage");
-TARN_STATIC_ASSERT(offsetof(ContactRecord, personalHomePageParameters) == 6735, "contact.personalHomePageParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, personalHomePageParameters) == 6735,
+                   "contact.personalHomePageParameters");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, businessHomePage) == 6863, "contact.businessHomePage");
-TARN_STATIC_ASSERT(offsetof(ContactRecord, businessHomePageParameters) == 7375, "contact.businessHomePageParameters");
+TARN_STATIC_ASSERT(offsetof(ContactRecord, businessHomePageParameters) == 7375,
+                   "contact.businessHomePageParameters");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, emails) == 7503, "contact.emails");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, tail) == 9399, "contact.tail");
 TARN_STATIC_ASSERT(sizeof(ContactRecord) == 9560, "contact size");
@@ -179,20 +181,20 @@ TARN_STATIC_ASSERT(sizeof(ContactRecord) == 9560, "contact size");
 struct RecordListNode;
 
 typedef struct RecordListNode {
-    void* record;                  /* the PimRecord to fill or to write from */
-    uint32_t hostWord;             /* the host's own */
+    void* record;      /* the PimRecord to fill or to write from */
+    uint32_t hostWord; /* the host's own */
 #if UINTPTR_MAX > 0xFFFFFFFFu
     uint32_t padding;
 #endif
-    struct RecordListNode* next;   /* never read past the count-th node */
+    struct RecordListNode* next; /* never read past the count-th node */
 } RecordListNode;
 
 typedef struct PimRecordList {
-    RecordListNode* current;       /* the node whose record is worked on */
+    RecordListNode* current; /* the node whose record is worked on */
     RecordListNode* first;
-    uint32_t hostWord;             /* the host's own */
-    int32_t count;                 /* records to read or write */
-    int32_t index;                 /* position of current, from 0 */
+    uint32_t hostWord; /* the host's own */
+    int32_t count;     /* records to read or write */
+    int32_t index;     /* position of current, from 0 */
 #if UINTPTR_MAX > 0xFFFFFFFFu
     uint32_t padding;
 #endif
@@ -254,7 +256,8 @@ TARN_API TarnResult TARN_CALL TARN_GetSingleObjectForOL(void* record, const char
  * (TARN_ENTRY_ID_SIZE bytes); TARN_SetObjectStoreForOL empties the store and
  * adds one item per record, each record receiving its new identifier. */
 TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int32_t store);
-TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record,
+                                                        int32_t store);
 TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, int32_t store);
 
 #endif /* TARNEX_TARNEX_H */

@@ -35,8 +35,8 @@ public:
     // args are in natural order: args[0] is the first argument. For a put,
     // the last element is the value assigned. On DISP_E_EXCEPTION the server
     // fills *exception. result receives the return value of a get or method.
-    virtual HResult Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
-                           Variant& result, ExceptionInfo& exception) = 0;
+    virtual HResult Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
+                           ExceptionInfo& exception) = 0;
 
 protected:
     ~DispatchObject() = default;

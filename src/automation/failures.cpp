@@ -13,6 +13,7 @@ std::string DescribeStatus(HResult status) {
 
 }  // namespace
 
-OleStatusFailure::OleStatusFailure(HResult status) : std::runtime_error(DescribeStatus(status)), status_(status) {}
+OleStatusFailure::OleStatusFailure(HResult status)
+    : std::runtime_error(DescribeStatus(status)), status_(status) {}
 
 }  // namespace tarnex::automation

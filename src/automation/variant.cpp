@@ -49,13 +49,20 @@ VarType Variant::Type() const noexcept {
     return std::visit(
         [](const auto& value) {
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return VarType::Empty;
-            else if constexpr (std::is_same_v<T, int32_t>) return VarType::I4;
-            else if constexpr (std::is_same_v<T, bool>) return VarType::Bool;
-            else if constexpr (std::is_same_v<T, double>) return VarType::R8;
-            else if constexpr (std::is_same_v<T, Date>) return VarType::Date;
-            else if constexpr (std::is_same_v<T, std::u16string>) return VarType::Bstr;
-            else if constexpr (std::is_same_v<T, DispatchRef>) return VarType::Dispatch;
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return VarType::Empty;
+            else if constexpr (std::is_same_v<T, int32_t>)
+                return VarType::I4;
+            else if constexpr (std::is_same_v<T, bool>)
+                return VarType::Bool;
+            else if constexpr (std::is_same_v<T, double>)
+                return VarType::R8;
+            else if constexpr (std::is_same_v<T, Date>)
+                return VarType::Date;
+            else if constexpr (std::is_same_v<T, std::u16string>)
+                return VarType::Bstr;
+            else if constexpr (std::is_same_v<T, DispatchRef>)
+                return VarType::Dispatch;
             else {
                 static_assert(std::is_same_v<T, ErrorCode>, "a variant alternative without a VARTYPE");
                 return VarType::Error;
@@ -71,13 +78,20 @@ int32_t Variant::ToI4() const {
     return std::visit(
         [](const auto& value) -> int32_t {
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return 0;
-            else if constexpr (std::is_same_v<T, int32_t>) return value;
-            else if constexpr (std::is_same_v<T, bool>) return value ? -1 : 0;  // VARIANT_TRUE
-            else if constexpr (std::is_same_v<T, double>) return RoundToI4(value);
-            else if constexpr (std::is_same_v<T, Date>) return RoundToI4(value.days);
-            else if constexpr (std::is_same_v<T, std::u16string>) return RoundToI4(NumberFromText(value));
-            else Mismatch();
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return 0;
+            else if constexpr (std::is_same_v<T, int32_t>)
+                return value;
+            else if constexpr (std::is_same_v<T, bool>)
+                return value ? -1 : 0;  // VARIANT_TRUE
+            else if constexpr (std::is_same_v<T, double>)
+                return RoundToI4(value);
+            else if constexpr (std::is_same_v<T, Date>)
+                return RoundToI4(value.days);
+            else if constexpr (std::is_same_v<T, std::u16string>)
+                return RoundToI4(NumberFromText(value));
+            else
+                Mismatch();
         },
         value_);
 }
@@ -86,16 +100,22 @@ bool Variant::ToBool() const {
     return std::visit(
         [](const auto& value) -> bool {
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return false;
-            else if constexpr (std::is_same_v<T, int32_t>) return value != 0;
-            else if constexpr (std::is_same_v<T, bool>) return value;
-            else if constexpr (std::is_same_v<T, double>) return value != 0.0;
-            else if constexpr (std::is_same_v<T, Date>) return value.days != 0.0;
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return false;
+            else if constexpr (std::is_same_v<T, int32_t>)
+                return value != 0;
+            else if constexpr (std::is_same_v<T, bool>)
+                return value;
+            else if constexpr (std::is_same_v<T, double>)
+                return value != 0.0;
+            else if constexpr (std::is_same_v<T, Date>)
+                return value.days != 0.0;
             else if constexpr (std::is_same_v<T, std::u16string>) {
                 if (EqualsIgnoringAsciiCase(value, u"True")) return true;
                 if (EqualsIgnoringAsciiCase(value, u"False")) return false;
                 return NumberFromText(value) != 0.0;
-            } else Mismatch();
+            } else
+                Mismatch();
         },
         value_);
 }
@@ -106,12 +126,18 @@ Date Variant::ToDate() const {
     return std::visit(
         [](const auto& value) -> Date {
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return Date{0.0};
-            else if constexpr (std::is_same_v<T, int32_t>) return Date{CheckDateRange(value)};
-            else if constexpr (std::is_same_v<T, bool>) return Date{value ? -1.0 : 0.0};
-            else if constexpr (std::is_same_v<T, double>) return Date{CheckDateRange(value)};
-            else if constexpr (std::is_same_v<T, Date>) return value;
-            else Mismatch();
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return Date{0.0};
+            else if constexpr (std::is_same_v<T, int32_t>)
+                return Date{CheckDateRange(value)};
+            else if constexpr (std::is_same_v<T, bool>)
+                return Date{value ? -1.0 : 0.0};
+            else if constexpr (std::is_same_v<T, double>)
+                return Date{CheckDateRange(value)};
+            else if constexpr (std::is_same_v<T, Date>)
+                return value;
+            else
+                Mismatch();
         },
         value_);
 }
@@ -120,17 +146,23 @@ std::u16string Variant::ToBstr() const {
     return std::visit(
         [](const auto& value) -> std::u16string {
             using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return {};
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return {};
             else if constexpr (std::is_same_v<T, int32_t>) {
                 const std::string digits = std::to_string(value);
                 return std::u16string(digits.begin(), digits.end());
             }
             // Without VARIANT_ALPHABOOL a boolean becomes its number.
-            else if constexpr (std::is_same_v<T, bool>) return value ? u"-1" : u"0";
-            else if constexpr (std::is_same_v<T, double>) return FormatDouble(value);
-            else if constexpr (std::is_same_v<T, Date>) return FormatDate(value.days);
-            else if constexpr (std::is_same_v<T, std::u16string>) return value;
-            else Mismatch();
+            else if constexpr (std::is_same_v<T, bool>)
+                return value ? u"-1" : u"0";
+            else if constexpr (std::is_same_v<T, double>)
+                return FormatDouble(value);
+            else if constexpr (std::is_same_v<T, Date>)
+                return FormatDate(value.days);
+            else if constexpr (std::is_same_v<T, std::u16string>)
+                return value;
+            else
+                Mismatch();
         },
         value_);
 }

@@ -74,8 +74,7 @@ public:
     DispatchRef ToDispatch() const;
 
 private:
-    std::variant<std::monostate, int32_t, bool, double, Date, std::u16string, DispatchRef, ErrorCode>
-        value_;
+    std::variant<std::monostate, int32_t, bool, double, Date, std::u16string, DispatchRef, ErrorCode> value_;
 };
 
 }  // namespace tarnex::automation

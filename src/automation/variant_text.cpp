@@ -25,10 +25,14 @@ std::optional<double> ParseRadixNumber(std::u16string_view digits, unsigned radi
     bool tooWide = false;
     for (char16_t c : digits) {
         unsigned digit;
-        if (IsDigit(c)) digit = c - u'0';
-        else if (c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-        else return std::nullopt;
+        if (IsDigit(c))
+            digit = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return std::nullopt;
         if (digit >= radix) return std::nullopt;
         value = value * radix + digit;
         if (value > 0xFFFFFFFFu) {
@@ -112,7 +116,8 @@ std::optional<double> ParseNumberText(std::u16string_view text) {
     // caller's range check to report, or a tiny one that is as good as 0.
     if (error == std::errc::result_out_of_range) {
         value = DecimalMagnitude(*ascii) > 0 ? HUGE_VAL : 0.0;
-    } else if (error != std::errc() || end != ascii->data() + ascii->size()) return std::nullopt;
+    } else if (error != std::errc() || end != ascii->data() + ascii->size())
+        return std::nullopt;
     return negative ? -value : value;
 }
 
@@ -161,7 +166,8 @@ std::u16string FormatDate(double days) {
     std::string text;
     if (whole != 0) {
         const CivilDate date = CivilFromDays(whole - kUnixEpochDay);
-        std::snprintf(buffer, sizeof buffer, "%u/%u/%lld", date.month, date.day, static_cast<long long>(date.year));
+        std::snprintf(buffer, sizeof buffer, "%u/%u/%lld", date.month, date.day,
+                      static_cast<long long>(date.year));
         text = buffer;
     }
     if (seconds != 0 || whole == 0) {

@@ -20,14 +20,14 @@
 namespace tarnex::codec {
 
 struct DateFields {
-  int year = 0;    // 0..9999
-  int month = 1;   // 1..12
-  int day = 1;     // 1..days in month
-  int hour = 0;    // 0..23
-  int minute = 0;  // 0..59
-  int second = 0;  // 0..59
+    int year = 0;    // 0..9999
+    int month = 1;   // 1..12
+    int day = 1;     // 1..days in month
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+    int second = 0;  // 0..59
 
-  friend bool operator==(const DateFields&, const DateFields&) = default;
+    friend bool operator==(const DateFields&, const DateFields&) = default;
 };
 
 // True when the fields name a real date and time within years 0..9999.

@@ -22,7 +22,6 @@ namespace tarnex::codec {
 // no zero inside fieldSize (the host left it unterminated) is given one at
 // its last byte and takes nothing more. fieldSize <= 0 writes nothing.
 // The value ends at its first zero byte, as a C string would.
-void AppendFieldValue(char* field, std::string value, std::int32_t fieldSize,
-                      bool appendSeparator);
+void AppendFieldValue(char* field, std::string value, std::int32_t fieldSize, bool appendSeparator);
 
 }  // namespace tarnex::codec

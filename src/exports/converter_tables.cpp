@@ -15,7 +15,13 @@ using records::StoreSelector;
 constexpr std::size_t kHeaderEntryId = offsetof(PimRecordHeader, entryId);
 
 // Outlook's OlItemType values for Application.CreateItem.
-enum ItemType : std::int32_t { kMailItem = 0, kAppointmentItem = 1, kContactItem = 2, kTaskItem = 3, kNoteItem = 5 };
+enum ItemType : std::int32_t {
+    kMailItem = 0,
+    kAppointmentItem = 1,
+    kContactItem = 2,
+    kTaskItem = 3,
+    kNoteItem = 5
+};
 
 void ReadContactEntry(session::PimSession& s, char* record, std::int32_t position, StoreSelector) {
     outlook::ReadContactEntry(s, record, position);
@@ -29,7 +35,8 @@ constexpr std::array kReaders{
 };
 
 constexpr std::array kWriters{
-    StoreWriter{StoreSelector::Contacts, 0, &WriteContact, 0, &session::PimSession::contactItem, kContactItem, 0},
+    StoreWriter{StoreSelector::Contacts, 0, &WriteContact, 0, &session::PimSession::contactItem, kContactItem,
+                0},
 };
 
 }  // namespace
@@ -45,7 +52,8 @@ const StoreWriter* FindWriter(std::int32_t store, const char* record) noexcept {
     for (const auto& writer : kWriters) {
         if (static_cast<std::int32_t>(writer.store) != store) continue;
         if (writer.calendarKind == 0) return &writer;
-        if (record != nullptr && static_cast<std::uint8_t>(record[kCalendarKindOffset]) == writer.calendarKind) {
+        if (record != nullptr &&
+            static_cast<std::uint8_t>(record[kCalendarKindOffset]) == writer.calendarKind) {
             return &writer;
         }
     }

@@ -29,7 +29,7 @@ struct StoreWriter {
     records::StoreSelector store;
     std::uint8_t calendarKind;  // 0: any record of the store
     void (*write)(const session::DispatchRef& item, const char* recordAddress);
-    std::size_t recordOffset;   // where the writer's view of the record starts
+    std::size_t recordOffset;  // where the writer's view of the record starts
     session::DispatchRef session::PimSession::*itemSlot;
     std::int32_t createItemType;  // Application.CreateItem's OlItemType
     std::int32_t moveToFolder;    // mail: the default folder a new item moves to; 0 none

@@ -66,7 +66,8 @@ TARN_API TarnResult TARN_CALL TARN_GetSingleObjectForOL(void* record, const char
     });
 }
 
-TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record, int32_t store) {
+TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record,
+                                                        int32_t store) {
     return exports::SessionExport([&](session::PimSession& pim) {
         const char* in = static_cast<const char*>(records::HostPointer(record, "record"));
         const std::string_view id = exports::IdentifierIn(entryId);
@@ -89,8 +90,9 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
         if (writer == nullptr) return Result::Ok;
 
         session::DispatchRef& item = pim.*(writer->itemSlot);
-        item = automation::Call(pim.outlookApplication, session::outlook::kCreateItem, {writer->createItemType})
-                   .ToDispatch();
+        item =
+            automation::Call(pim.outlookApplication, session::outlook::kCreateItem, {writer->createItemType})
+                .ToDispatch();
         writer->write(item, in + writer->recordOffset);
         automation::Call(item, session::outlook::kSave);
         if (writer->moveToFolder != 0) {

@@ -12,9 +12,11 @@ TARN_API TarnResult TARN_CALL InitializeTARN(int32_t pimKind) {
     session::PimSession& pim = session::Session();
     try {
         switch (session::OpenSession(pim, pimKind)) {
-            case session::OpenOutcome::NoServer: return TARN_NO_SERVER;
+            case session::OpenOutcome::NoServer:
+                return TARN_NO_SERVER;
             case session::OpenOutcome::Opened:
-            case session::OpenOutcome::UnknownKind: return TARN_INITIALIZED;
+            case session::OpenOutcome::UnknownKind:
+                return TARN_INITIALIZED;
         }
         return TARN_INITIALIZED;
     } catch (const std::bad_alloc&) {
@@ -27,9 +29,7 @@ TARN_API TarnResult TARN_CALL InitializeTARN(int32_t pimKind) {
     }
 }
 
-TARN_API void TARN_CALL UninitializeTARN(void) {
-    session::CloseSession(session::Session());
-}
+TARN_API void TARN_CALL UninitializeTARN(void) { session::CloseSession(session::Session()); }
 
 TARN_API unsigned char TARN_CALL IsPimPresentTARN(int32_t pimKind) {
     try {

@@ -37,10 +37,18 @@ TARN_API TarnResult TARN_CALL TARN_GetIDForOL(char* entryId, int32_t position, i
         const records::StoreInfo& info = *records::FindStore(store);
         session::DispatchRef* slot = nullptr;
         switch (info.selector) {
-            case StoreSelector::Contacts: slot = &pim.contactItem; break;
-            case StoreSelector::Calendar: slot = &pim.foundItem; break;
-            case StoreSelector::Notes: slot = &pim.noteItem; break;
-            default: slot = &pim.mailItem; break;
+            case StoreSelector::Contacts:
+                slot = &pim.contactItem;
+                break;
+            case StoreSelector::Calendar:
+                slot = &pim.foundItem;
+                break;
+            case StoreSelector::Notes:
+                slot = &pim.noteItem;
+                break;
+            default:
+                slot = &pim.mailItem;
+                break;
         }
         *slot = info.selector == StoreSelector::Calendar
                     ? session::CalendarItemAt(pim, position)
@@ -57,7 +65,8 @@ TARN_API TarnResult TARN_CALL TARN_GetUniqueStringForOL(char* text) {
     return tarnex::exports::SessionExport([&](session::PimSession& pim) {
         char* out = records::HostPointer(text, "unique string buffer");
         pim.currentFolder = session::GetDefaultFolder(pim.nameSpace, records::DefaultFolder::Contacts);
-        const std::string storeId = tarnex::automation::GetText(pim.currentFolder, session::outlook::kStoreId);
+        const std::string storeId =
+            tarnex::automation::GetText(pim.currentFolder, session::outlook::kStoreId);
         // Always all 40 bytes: up to 39 of the StoreID, zero-filled behind.
         char unique[TARN_UNIQUE_STRING_SIZE] = {};
         std::memcpy(unique, storeId.data(), std::min(storeId.size(), sizeof unique - 1));

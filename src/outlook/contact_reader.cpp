@@ -49,8 +49,8 @@ constexpr std::array<EmailSource, 3> kEmails{{
 // An ADR value from an address's parts; the extended part is empty where the
 // address has none.
 void AppendAddress(AddressSlot& slot, const DispatchRef& item, const contact::AddressParts& parts) {
-    const automation::Dispid order[] = {parts.postOfficeBox, parts.extended, parts.street, parts.city,
-                                        parts.state,         parts.postalCode};
+    const automation::Dispid order[] = {parts.postOfficeBox, parts.extended, parts.street,
+                                        parts.city,          parts.state,    parts.postalCode};
     for (automation::Dispid part : order) {
         AppendValue(slot.value, part == contact::kNone ? std::string() : GetText(item, part), true);
     }
@@ -147,7 +147,8 @@ void ReadContactEntry(session::PimSession& session, char* record, std::int32_t p
 void ReadContactItem(session::PimSession& session, char* record, std::string_view entryId) {
     session.contactItem = session::LookUpItem(session, entryId);
     session.currentFolder = automation::GetDispatch(session.contactItem, session::outlook::kParent);
-    const DispatchRef contacts = session::GetDefaultFolder(session.nameSpace, records::DefaultFolder::Contacts);
+    const DispatchRef contacts =
+        session::GetDefaultFolder(session.nameSpace, records::DefaultFolder::Contacts);
     if (session::EntryIdOf(session.currentFolder) != session::EntryIdOf(contacts)) return;
 
     ContactRecord& contactRecord = AsContact(record);

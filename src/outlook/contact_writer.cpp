@@ -16,8 +16,8 @@ namespace tarnex::outlook {
 
 namespace {
 
-using automation::Dispid;
 using automation::DispatchRef;
+using automation::Dispid;
 using automation::PutText;
 using records::Text;
 
@@ -39,7 +39,7 @@ private:
 
 void WriteAddress(const DispatchRef& item, std::string_view value, const contact::AddressParts& parts) {
     Components components(value);
-    const Dispid order[] = {parts.postOfficeBox, parts.extended, parts.street, parts.city,
+    const Dispid order[] = {parts.postOfficeBox, parts.extended,   parts.street, parts.city,
                             parts.state,         parts.postalCode, parts.country};
     for (Dispid part : order) {
         std::string component = components.Next();
@@ -65,13 +65,15 @@ void WritePhone(const DispatchRef& item, const PhoneSlot& slot) {
     const bool home = p.Has("HOME");
     const bool work = p.Has("WORK");
     if (home) {
-        PutText(item, p.Has("VOICE") || !p.Has("FAX") ? contact::kHomeTelephoneNumber : contact::kHomeFaxNumber,
+        PutText(item,
+                p.Has("VOICE") || !p.Has("FAX") ? contact::kHomeTelephoneNumber : contact::kHomeFaxNumber,
                 number);
     }
     if (work) {
-        PutText(item,
-                p.Has("VOICE") || !p.Has("FAX") ? contact::kBusinessTelephoneNumber : contact::kBusinessFaxNumber,
-                number);
+        PutText(
+            item,
+            p.Has("VOICE") || !p.Has("FAX") ? contact::kBusinessTelephoneNumber : contact::kBusinessFaxNumber,
+            number);
     } else if (!home && p.Has("FAX")) {
         // A fax number with no place given is taken as the business fax.
         PutText(item, contact::kBusinessFaxNumber, number);
@@ -110,8 +112,8 @@ void WriteEmails(const DispatchRef& item, const ContactRecord& record) {
 
 void WriteContactFields(const DispatchRef& item, const ContactRecord& record) {
     Components name(Text(record.name));
-    for (Dispid part : {contact::kLastName, contact::kFirstName, contact::kMiddleName, contact::kTitle,
-                        contact::kSuffix}) {
+    for (Dispid part :
+         {contact::kLastName, contact::kFirstName, contact::kMiddleName, contact::kTitle, contact::kSuffix}) {
         PutText(item, part, name.Next());
     }
 

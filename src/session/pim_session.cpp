@@ -7,11 +7,28 @@ namespace {
 // Every slot, in release order.
 template <typename Session, typename Visit>
 void ForEachSlot(Session& s, Visit&& visit) {
-    for (DispatchRef* slot : {&s.outlookApplication, &s.nameSpace, &s.currentFolder, &s.contacts, &s.calendar,
-                              &s.tasks, &s.outbox, &s.inbox, &s.sentItems, &s.notes, &s.foundItem,
-                              &s.contactItem, &s.appointmentItem, &s.taskItem, &s.mailItem, &s.noteItem,
-                              &s.eudoraApplication, &s.eudoraCurrentMessages, &s.eudoraInMessages,
-                              &s.eudoraOutMessages, &s.eudoraThirdMessages, &s.eudoraCurrentMailbox,
+    for (DispatchRef* slot : {&s.outlookApplication,
+                              &s.nameSpace,
+                              &s.currentFolder,
+                              &s.contacts,
+                              &s.calendar,
+                              &s.tasks,
+                              &s.outbox,
+                              &s.inbox,
+                              &s.sentItems,
+                              &s.notes,
+                              &s.foundItem,
+                              &s.contactItem,
+                              &s.appointmentItem,
+                              &s.taskItem,
+                              &s.mailItem,
+                              &s.noteItem,
+                              &s.eudoraApplication,
+                              &s.eudoraCurrentMessages,
+                              &s.eudoraInMessages,
+                              &s.eudoraOutMessages,
+                              &s.eudoraThirdMessages,
+                              &s.eudoraCurrentMailbox,
                               &s.eudoraCurrentMessage}) {
         visit(*slot);
     }

@@ -14,15 +14,15 @@ namespace {
 using records::DefaultFolder;
 
 void ResolveOutlook(PimSession& session) {
-    session.nameSpace = automation::Call(session.outlookApplication, outlook::kGetNamespace,
-                                         {automation::Text("MAPI")})
-                            .ToDispatch();
+    session.nameSpace =
+        automation::Call(session.outlookApplication, outlook::kGetNamespace, {automation::Text("MAPI")})
+            .ToDispatch();
     // Each default folder passes through the current folder slot, which is
     // left holding the last one, Notes.
     const std::pair<DefaultFolder, DispatchRef PimSession::*> stores[] = {
-        {DefaultFolder::Contacts, &PimSession::contacts},   {DefaultFolder::Calendar, &PimSession::calendar},
-        {DefaultFolder::Tasks, &PimSession::tasks},         {DefaultFolder::Outbox, &PimSession::outbox},
-        {DefaultFolder::Inbox, &PimSession::inbox},         {DefaultFolder::SentItems, &PimSession::sentItems},
+        {DefaultFolder::Contacts, &PimSession::contacts}, {DefaultFolder::Calendar, &PimSession::calendar},
+        {DefaultFolder::Tasks, &PimSession::tasks},       {DefaultFolder::Outbox, &PimSession::outbox},
+        {DefaultFolder::Inbox, &PimSession::inbox},       {DefaultFolder::SentItems, &PimSession::sentItems},
         {DefaultFolder::Notes, &PimSession::notes},
     };
     for (const auto& [folder, slot] : stores) {
@@ -47,8 +47,10 @@ void ResolveEudora(PimSession& session) {
 
 const char* ProgIdOf(std::int32_t kind) noexcept {
     switch (static_cast<PimKind>(kind)) {
-        case PimKind::Outlook: return kOutlookProgId;
-        case PimKind::Eudora: return kEudoraProgId;
+        case PimKind::Outlook:
+            return kOutlookProgId;
+        case PimKind::Eudora:
+            return kEudoraProgId;
     }
     return nullptr;
 }

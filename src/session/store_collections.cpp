@@ -10,12 +10,18 @@ using records::StoreSelector;
 
 const DispatchRef& SingleFolderItems(const PimSession& session, StoreSelector store) {
     switch (store) {
-        case StoreSelector::Contacts: return session.contacts;
-        case StoreSelector::Notes: return session.notes;
-        case StoreSelector::Inbox: return session.inbox;
-        case StoreSelector::Outbox: return session.outbox;
-        case StoreSelector::SentItems: return session.sentItems;
-        case StoreSelector::Calendar: break;
+        case StoreSelector::Contacts:
+            return session.contacts;
+        case StoreSelector::Notes:
+            return session.notes;
+        case StoreSelector::Inbox:
+            return session.inbox;
+        case StoreSelector::Outbox:
+            return session.outbox;
+        case StoreSelector::SentItems:
+            return session.sentItems;
+        case StoreSelector::Calendar:
+            break;
     }
     throw std::logic_error("the calendar store spans two folders");
 }

@@ -57,7 +57,8 @@ void ExpectOnlyReaderBytes(const ContactRecord& r) {
         owned.push_back(Bytes(r.phones[k].value));
         owned.push_back(Bytes(r.phones[k].parameters));
     }
-    for (std::size_t k = 0; k < owned.size(); ++k) EXPECT_TRUE(ZeroBehindText(owned[k])) << "owned field " << k;
+    for (std::size_t k = 0; k < owned.size(); ++k)
+        EXPECT_TRUE(ZeroBehindText(owned[k])) << "owned field " << k;
 }
 
 }  // namespace tarnex_test

@@ -17,12 +17,10 @@ const ContactRecord kZero = ZeroContact();
 std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
 
 TEST_F(ContactTest, AddressSlotsFollowWhichAddressIsTheMailingAddress) {
-    const PropertyValues home = {{"HomeAddressPostOfficeBox", Variant(u"PO 1")},
-                                 {"HomeAddressStreet", Variant(u"1 Main St")},
-                                 {"HomeAddressCity", Variant(u"Springfield")},
-                                 {"HomeAddressState", Variant(u"IL")},
-                                 {"HomeAddressPostalCode", Variant(u"62701")},
-                                 {"HomeAddressCountry", Variant(u"USA")}};
+    const PropertyValues home = {
+        {"HomeAddressPostOfficeBox", Variant(u"PO 1")}, {"HomeAddressStreet", Variant(u"1 Main St")},
+        {"HomeAddressCity", Variant(u"Springfield")},   {"HomeAddressState", Variant(u"IL")},
+        {"HomeAddressPostalCode", Variant(u"62701")},   {"HomeAddressCountry", Variant(u"USA")}};
     const PropertyValues business = {{"OfficeLocation", Variant(u"Bldg 4")},
                                      {"BusinessAddressStreet", Variant(u"400 Harbor Blvd")},
                                      {"BusinessAddressCity", Variant(u"Seattle")}};
@@ -39,7 +37,10 @@ TEST_F(ContactTest, AddressSlotsFollowWhichAddressIsTheMailingAddress) {
     } cases[] = {
         {"no address", {}, 0, {{"", ""}, {"", ""}, {"", ""}}},
         {"home is mailing", {home}, 1, {{homeAdr, "HOME;POSTAL"}, {"", ""}, {"", ""}}},
-        {"business is mailing", {home, business}, 2, {{homeAdr, "HOME"}, {businessAdr, "WORK;POSTAL"}, {"", ""}}},
+        {"business is mailing",
+         {home, business},
+         2,
+         {{homeAdr, "HOME"}, {businessAdr, "WORK;POSTAL"}, {"", ""}}},
         {"other is mailing", {home, other}, 3, {{homeAdr, "HOME"}, {"", ""}, {otherAdr, "POSTAL"}}},
         {"other is not mailing", {other, business}, 2, {{"", ""}, {businessAdr, "WORK;POSTAL"}, {"", ""}}},
     };
@@ -114,14 +115,20 @@ TEST_F(ContactTest, FieldValuesAreEncodedAndCutToTheirFields) {
         {"department alone", {{"Department", Variant(u"Research")}}, organization, ";Research"},
         {"no birthday", {{"Birthday", Variant(Date{949998.0})}}, birthday, ""},
         {"birthday", {{"Birthday", Variant(Date{27547.75})}}, birthday, "19750602"},
-        {"long e-mail", {{"Email1Address", Variant(std::u16string(40, u'e'))}},
-         [](const ContactRecord& r) { return std::string(r.emails[0].value); }, Repeat('e', 29)},
-        {"long number", {{"PagerNumber", Variant(std::u16string(60, u'5'))}},
-         [](const ContactRecord& r) { return std::string(r.phones[5].value); }, Repeat('5', 49)},
+        {"long e-mail",
+         {{"Email1Address", Variant(std::u16string(40, u'e'))}},
+         [](const ContactRecord& r) { return std::string(r.emails[0].value); },
+         Repeat('e', 29)},
+        {"long number",
+         {{"PagerNumber", Variant(std::u16string(60, u'5'))}},
+         [](const ContactRecord& r) { return std::string(r.phones[5].value); },
+         Repeat('5', 49)},
         {"long last name", {{"LastName", Variant(std::u16string(120, u'n'))}}, name, Repeat('n', 98) + ";"},
         {"street with a line break",
          {{"HomeAddressStreet", Variant(u"Line 1\r\nLine 2")}},
-         [](const ContactRecord& r) { return std::string(r.addresses[0].value) + "|" + r.addresses[0].parameters; },
+         [](const ContactRecord& r) {
+             return std::string(r.addresses[0].value) + "|" + r.addresses[0].parameters;
+         },
          ";;Line 1=0D=0A=\nLine 2;;;;|HOME;POSTAL"},
     };
     for (const auto& c : cases) {
@@ -145,7 +152,8 @@ TEST_F(ContactTest, ItemsOutsideTheContactsFolderAreNotRead) {
         const simpim::OutlookItem& item = outlook.AddItem(c.folder, c.itemClass);
         ContactRecord record;
         std::memset(&record, 0x5a, sizeof record);
-        EXPECT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(item).c_str(), TARN_STORE_CONTACTS), TARN_NOT_IN_STORE);
+        EXPECT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(item).c_str(), TARN_STORE_CONTACTS),
+                  TARN_NOT_IN_STORE);
         EXPECT_EQ(std::memcmp(&record, &kZero, sizeof record), 0) << "the record is cleared and stays zero";
     }
 }

@@ -10,13 +10,37 @@ using simpim::Variant;
 using tarnex::automation::Date;
 
 // Every ContactItem property the converters read or write.
-const char* const kContactProperties[] = {
-    "LastName", "FirstName", "MiddleName", "Title", "Suffix", "FileAs", "Birthday", "JobTitle", "CompanyName",
-    "Department", "OfficeLocation", "PersonalHomePage", "BusinessHomePage", "Email1Address", "Email2Address",
-    "Email3Address", "HomeTelephoneNumber", "BusinessTelephoneNumber", "HomeFaxNumber", "BusinessFaxNumber",
-    "MobileTelephoneNumber", "PagerNumber", "CarTelephoneNumber", "ISDNNumber", "SelectedMailingAddress",
-    "HomeAddress", "BusinessAddress", "OtherAddress", "MailingAddress", "MailingAddressStreet",
-    "MailingAddressPostOfficeBox"};
+const char* const kContactProperties[] = {"LastName",
+                                          "FirstName",
+                                          "MiddleName",
+                                          "Title",
+                                          "Suffix",
+                                          "FileAs",
+                                          "Birthday",
+                                          "JobTitle",
+                                          "CompanyName",
+                                          "Department",
+                                          "OfficeLocation",
+                                          "PersonalHomePage",
+                                          "BusinessHomePage",
+                                          "Email1Address",
+                                          "Email2Address",
+                                          "Email3Address",
+                                          "HomeTelephoneNumber",
+                                          "BusinessTelephoneNumber",
+                                          "HomeFaxNumber",
+                                          "BusinessFaxNumber",
+                                          "MobileTelephoneNumber",
+                                          "PagerNumber",
+                                          "CarTelephoneNumber",
+                                          "ISDNNumber",
+                                          "SelectedMailingAddress",
+                                          "HomeAddress",
+                                          "BusinessAddress",
+                                          "OtherAddress",
+                                          "MailingAddress",
+                                          "MailingAddressStreet",
+                                          "MailingAddressPostOfficeBox"};
 
 std::string Show(const Variant& v) {
     if (const auto* text = v.IfBstr()) return std::string(text->begin(), text->end());
@@ -71,7 +95,8 @@ TEST_F(ContactStoreTest, ContactWrittenBackUnchangedReadsTheSame) {
                 {"CarTelephoneNumber", Variant(u"7")},
                 {"ISDNNumber", Variant(u"8")}});
     std::vector<std::vector<std::string>> before;
-    for (const auto& item : outlook.Folder(simpim::kFolderContacts).Items()) before.push_back(Properties(*item));
+    for (const auto& item : outlook.Folder(simpim::kFolderContacts).Items())
+        before.push_back(Properties(*item));
 
     const ContactList first = ReadStore();
     for (const ContactRecord& record : first.records) {
@@ -124,7 +149,8 @@ TEST_F(ContactStoreTest, NewContactsLandInTheContactsFolder) {
     // current folder; the new contact still goes where Outlook keeps them.
     const simpim::OutlookItem& note = outlook.AddItem(simpim::kFolderNotes, simpim::NoteClass());
     ContactRecord record = ZeroContact();
-    ASSERT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(note).c_str(), TARN_STORE_CONTACTS), TARN_NOT_IN_STORE);
+    ASSERT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(note).c_str(), TARN_STORE_CONTACTS),
+              TARN_NOT_IN_STORE);
 
     Fill(record.name, "Added;;;;");
     char id[TARN_ENTRY_ID_SIZE] = {};

@@ -31,8 +31,9 @@ protected:
     }
 };
 
-const std::vector<std::string> kPhones = {"HomeTelephoneNumber",   "BusinessTelephoneNumber", "HomeFaxNumber",
-                                          "BusinessFaxNumber",     "MobileTelephoneNumber",   "PagerNumber",
+const std::vector<std::string> kPhones = {"HomeTelephoneNumber",   "BusinessTelephoneNumber",
+                                          "HomeFaxNumber",         "BusinessFaxNumber",
+                                          "MobileTelephoneNumber", "PagerNumber",
                                           "CarTelephoneNumber",    "ISDNNumber"};
 
 TEST_F(ContactWriteTest, PhoneSlotsSetNumbersByTheirParameterWords) {
@@ -47,7 +48,10 @@ TEST_F(ContactWriteTest, PhoneSlotsSetNumbersByTheirParameterWords) {
         {{{0, "HOME;FAX", "1"}}, {{"HomeFaxNumber", "1"}}},
         // Every slot counts, and a later one overwrites an earlier one.
         {{{0, "CELL", "1"}, {3, "PAGER", "1"}, {7, "CAR", "2"}, {9, "CELL", "2"}, {11, "ISDN", ""}},
-         {{"MobileTelephoneNumber", "2"}, {"PagerNumber", "1"}, {"CarTelephoneNumber", "2"}, {"ISDNNumber", ""}}},
+         {{"MobileTelephoneNumber", "2"},
+          {"PagerNumber", "1"},
+          {"CarTelephoneNumber", "2"},
+          {"ISDNNumber", ""}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slots.front().parameters);
@@ -81,7 +85,8 @@ TEST_F(ContactWriteTest, EmailSlotsPutThePreferredAddressFirst) {
             Fill(record.emails[s.index].parameters, s.parameters);
             Fill(record.emails[s.index].value, s.value);
         }
-        const Expected expected = {{"Email1Address", c.first}, {"Email2Address", c.second}, {"Email3Address", c.third}};
+        const Expected expected = {
+            {"Email1Address", c.first}, {"Email2Address", c.second}, {"Email3Address", c.third}};
         EXPECT_EQ(WriteOver(emails, record), expected);
     }
 }
@@ -91,10 +96,11 @@ TEST_F(ContactWriteTest, AddressSlotsSetTheAddressesTheirParametersName) {
     const Expected home = {{"HomeAddressPostOfficeBox", "PO 1"}, {"HomeAddressStreet", "1 Main St"},
                            {"HomeAddressCity", "Springfield"},   {"HomeAddressState", "IL"},
                            {"HomeAddressPostalCode", "62701"},   {"HomeAddressCountry", "USA"}};
-    const Expected business = {{"BusinessAddressPostOfficeBox", "PO 1"}, {"OfficeLocation", "Bldg 4"},
-                               {"BusinessAddressStreet", "1 Main St"},   {"BusinessAddressCity", "Springfield"},
-                               {"BusinessAddressState", "IL"},           {"BusinessAddressPostalCode", "62701"},
-                               {"BusinessAddressCountry", "USA"}};
+    const Expected business = {
+        {"BusinessAddressPostOfficeBox", "PO 1"}, {"OfficeLocation", "Bldg 4"},
+        {"BusinessAddressStreet", "1 Main St"},   {"BusinessAddressCity", "Springfield"},
+        {"BusinessAddressState", "IL"},           {"BusinessAddressPostalCode", "62701"},
+        {"BusinessAddressCountry", "USA"}};
     const Expected mailing = {{"MailingAddressPostOfficeBox", "PO 1"}, {"MailingAddressStreet", "1 Main St"},
                               {"MailingAddressCity", "Springfield"},   {"MailingAddressState", "IL"},
                               {"MailingAddressPostalCode", "62701"},   {"MailingAddressCountry", "USA"}};
@@ -139,9 +145,9 @@ TEST_F(ContactWriteTest, AddressSlotsSetTheAddressesTheirParametersName) {
 
 TEST_F(ContactWriteTest, SingleFieldsGoToOutlookAsTheRecordHoldsThem) {
     using Prepare = void (*)(ContactRecord&);
-    const std::vector<std::string> properties = {"LastName",    "FirstName", "MiddleName",       "Title",
-                                                 "Suffix",      "FileAs",    "CompanyName",      "Department",
-                                                 "JobTitle",    "PersonalHomePage", "BusinessHomePage"};
+    const std::vector<std::string> properties = {
+        "LastName",   "FirstName", "MiddleName",       "Title",           "Suffix", "FileAs", "CompanyName",
+        "Department", "JobTitle",  "PersonalHomePage", "BusinessHomePage"};
     const struct {
         const char* what;
         Prepare prepare;
@@ -154,7 +160,8 @@ TEST_F(ContactWriteTest, SingleFieldsGoToOutlookAsTheRecordHoldsThem) {
              Fill(r.organization, ";Research");
          },
          {{"LastName", "Doe"}, {"FirstName", "John"}, {"Department", "Research"}}},
-        {"escapes stay", [](ContactRecord& r) { Fill(r.name, "O\\;Brien;Pat\\\\;;;Jr.;extra"); },
+        {"escapes stay",
+         [](ContactRecord& r) { Fill(r.name, "O\\;Brien;Pat\\\\;;;Jr.;extra"); },
          {{"LastName", "O\\;Brien"}, {"FirstName", "Pat\\\\"}, {"Suffix", "Jr."}}},
         {"home pages and title",
          [](ContactRecord& r) {

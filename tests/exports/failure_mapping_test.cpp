@@ -35,22 +35,31 @@ protected:
     std::vector<Export> Exports() {
         return {
             {"LogonForOL", 1, [](OutlookTest&, const Library& l) { return l.LogonForOL(); }},
-            {"GetCountForOL", 1, [](OutlookTest&, const Library& l) { int32_t n; return l.GetCountForOL(&n, 1); }},
-            {"GetIDForOL", 2, [this](OutlookTest&, const Library& l) { return l.GetIDForOL(buffer.data(), 0, 1); }},
+            {"GetCountForOL", 1,
+             [](OutlookTest&, const Library& l) {
+                 int32_t n;
+                 return l.GetCountForOL(&n, 1);
+             }},
+            {"GetIDForOL", 2,
+             [this](OutlookTest&, const Library& l) { return l.GetIDForOL(buffer.data(), 0, 1); }},
             {"GetUniqueStringForOL", 1,
              [this](OutlookTest&, const Library& l) { return l.GetUniqueStringForOL(buffer.data()); }},
-            {"DeleteForOL", 1, [this](OutlookTest&, const Library& l) { return l.DeleteForOL(contactId.c_str()); }},
-            {"GetObjectStoreForOL", 1, [this](OutlookTest&, const Library& l) { return l.GetObjectStoreForOL(List(), 1); }},
+            {"DeleteForOL", 1,
+             [this](OutlookTest&, const Library& l) { return l.DeleteForOL(contactId.c_str()); }},
+            {"GetObjectStoreForOL", 1,
+             [this](OutlookTest&, const Library& l) { return l.GetObjectStoreForOL(List(), 1); }},
             {"GetSingleObjectForOL", 1,
              [this](OutlookTest&, const Library& l) {
                  return l.GetSingleObjectForOL(record.data(), contactId.c_str(), 1);
              }},
-            {"SetObjectStoreForOL", 1, [this](OutlookTest&, const Library& l) { return l.SetObjectStoreForOL(List(), 1); }},
+            {"SetObjectStoreForOL", 1,
+             [this](OutlookTest&, const Library& l) { return l.SetObjectStoreForOL(List(), 1); }},
             {"SetSingleObjectForOL", 1,
              [this](OutlookTest&, const Library& l) {
                  return l.SetSingleObjectForOL(contactId.c_str(), record.data(), 1);
              }},
-            {"AddForOL", 1, [this](OutlookTest&, const Library& l) { return l.AddForOL(buffer.data(), record.data(), 1); }},
+            {"AddForOL", 1,
+             [this](OutlookTest&, const Library& l) { return l.AddForOL(buffer.data(), record.data(), 1); }},
         };
     }
 

@@ -12,9 +12,11 @@ class LogonTest : public OpenOutlookTest {
 protected:
     void SetUp() override {
         OpenOutlookTest::SetUp();
-        tarnex_SetMessageBoxHandler([](const char* text, void* sink) {
-            static_cast<std::vector<std::string>*>(sink)->push_back(text);
-        }, &shown);
+        tarnex_SetMessageBoxHandler(
+            [](const char* text, void* sink) {
+                static_cast<std::vector<std::string>*>(sink)->push_back(text);
+            },
+            &shown);
     }
     void TearDown() override {
         tarnex_SetMessageBoxHandler(nullptr, nullptr);

@@ -20,7 +20,9 @@ inline constexpr const char* kOutlookProgId = "Outlook.Application.9";
 // Registers the simulated Outlook; each test opens the session itself.
 class OutlookTest : public ::testing::Test {
 protected:
-    void SetUp() override { tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook); }
+    void SetUp() override {
+        tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook);
+    }
 
     void TearDown() override {
         lib.Uninitialize();

@@ -21,19 +21,20 @@ struct ClosedCall {
 std::vector<ClosedCall> OutlookExports() {
     return {
         {"LogonForOL", [](const Library& l, char*, PimRecordList*) { return l.LogonForOL(); }},
-        {"GetCountForOL",
-         [](const Library& l, char* b, PimRecordList*) { return l.GetCountForOL(reinterpret_cast<int32_t*>(b), 1); }},
+        {"GetCountForOL", [](const Library& l, char* b,
+                             PimRecordList*) { return l.GetCountForOL(reinterpret_cast<int32_t*>(b), 1); }},
         {"GetIDForOL", [](const Library& l, char* b, PimRecordList*) { return l.GetIDForOL(b, 0, 1); }},
-        {"GetUniqueStringForOL", [](const Library& l, char* b, PimRecordList*) { return l.GetUniqueStringForOL(b); }},
+        {"GetUniqueStringForOL",
+         [](const Library& l, char* b, PimRecordList*) { return l.GetUniqueStringForOL(b); }},
         {"DeleteForOL", [](const Library& l, char*, PimRecordList*) { return l.DeleteForOL("00000000AB"); }},
         {"GetObjectStoreForOL",
          [](const Library& l, char*, PimRecordList* list) { return l.GetObjectStoreForOL(list, 1); }},
-        {"GetSingleObjectForOL",
-         [](const Library& l, char* b, PimRecordList*) { return l.GetSingleObjectForOL(b, "00000000AB", 1); }},
+        {"GetSingleObjectForOL", [](const Library& l, char* b,
+                                    PimRecordList*) { return l.GetSingleObjectForOL(b, "00000000AB", 1); }},
         {"SetObjectStoreForOL",
          [](const Library& l, char*, PimRecordList* list) { return l.SetObjectStoreForOL(list, 1); }},
-        {"SetSingleObjectForOL",
-         [](const Library& l, char* b, PimRecordList*) { return l.SetSingleObjectForOL("00000000AB", b, 1); }},
+        {"SetSingleObjectForOL", [](const Library& l, char* b,
+                                    PimRecordList*) { return l.SetSingleObjectForOL("00000000AB", b, 1); }},
         {"AddForOL", [](const Library& l, char* b, PimRecordList*) { return l.AddForOL(b, b, 1); }},
     };
 }
@@ -119,7 +120,7 @@ TEST_F(OutlookTest, ReopeningReleasesTheFirstSessionsObjects) {
 
 TEST_F(OutlookTest, OpeningResolvesTheSevenDefaultFoldersOnce) {
     Open();
-    EXPECT_EQ(outlook.CallsTo("NameSpace", 0x210B), 7);  // GetDefaultFolder
+    EXPECT_EQ(outlook.CallsTo("NameSpace", 0x210B), 7);   // GetDefaultFolder
     EXPECT_EQ(outlook.CallsTo("MAPIFolder", 0x3100), 7);  // Items of each
     EXPECT_EQ(outlook.CallsTo("Application", 0x110), 1);  // GetNamespace
 }

@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
                 continue;
             }
             std::cout << name << ": " << store["count"] << " object(s)\n";
-            for (const auto& id : store["ids"]) std::cout << "  " << (id.is_string() ? id.get<std::string>() : id.dump()) << '\n';
+            for (const auto& id : store["ids"])
+                std::cout << "  " << (id.is_string() ? id.get<std::string>() : id.dump()) << '\n';
             if (store.contains("records")) {
                 for (const auto& record : store["records"]) std::cout << "    " << record.dump() << '\n';
             }

@@ -82,7 +82,8 @@ nlohmann::ordered_json ReportOutlookStores() {
         for (int32_t position = 0; position < count; ++position) {
             char id[TARN_ENTRY_ID_SIZE] = {};
             const int32_t idResult = TARN_GetIDForOL(id, position, selector);
-            ids.push_back(idResult == TARN_OK ? nlohmann::ordered_json(id) : nlohmann::ordered_json{{"result", idResult}});
+            ids.push_back(idResult == TARN_OK ? nlohmann::ordered_json(id)
+                                              : nlohmann::ordered_json{{"result", idResult}});
         }
         store["ids"] = ids;
         if (selector == TARN_STORE_CONTACTS) store["records"] = ReadContacts(count);

@@ -48,8 +48,8 @@ HRESULT simpim_com_ServeOutOfProcess() {
             return E_OUTOFMEMORY;
         }
         DWORD cookie = 0;
-        const HRESULT hr =
-            CoRegisterClassObject(entry->sourceClsid, factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
+        const HRESULT hr = CoRegisterClassObject(entry->sourceClsid, factory, CLSCTX_LOCAL_SERVER,
+                                                 REGCLS_MULTIPLEUSE, &cookie);
         factory->Release();
         if (FAILED(hr)) return hr;
     }

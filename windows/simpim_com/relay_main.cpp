@@ -37,7 +37,8 @@ int main() {
     for (const auto* entry = simpim_com::ClassesBegin(); entry != simpim_com::ClassesEnd(); ++entry) {
         IClassFactory* factory = simpim_com::ClassFactory::Create(*entry, &MakeRelayedObject);
         DWORD cookie = 0;
-        if (SUCCEEDED(CoRegisterClassObject(entry->clsid, factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
+        if (SUCCEEDED(CoRegisterClassObject(entry->clsid, factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                                            &cookie)))
             cookies.push_back(cookie);
         factory->Release();
     }

@@ -67,20 +67,78 @@ struct ResultCase {
 };
 
 const ResultCase kResultCases[] = {
-    {"I2", [](VARIANT& v) { V_VT(&v) = VT_I2; V_I2(&v) = -7; }, "I4:-7", S_OK},
-    {"UI1", [](VARIANT& v) { V_VT(&v) = VT_UI1; V_UI1(&v) = 200; }, "I4:200", S_OK},
-    {"I8", [](VARIANT& v) { V_VT(&v) = VT_I8; V_I8(&v) = -5; }, "I4:-5", S_OK},
-    {"UI4 beyond I4", [](VARIANT& v) { V_VT(&v) = VT_UI4; V_UI4(&v) = 4000000000u; }, "R8:4000000000", S_OK},
-    {"R4", [](VARIANT& v) { V_VT(&v) = VT_R4; V_R4(&v) = 1.5f; }, "R8:1.5", S_OK},
-    {"CY", [](VARIANT& v) { V_VT(&v) = VT_CY; V_CY(&v).int64 = 25000; }, "R8:2.5", S_OK},
-    {"BOOL", [](VARIANT& v) { V_VT(&v) = VT_BOOL; V_BOOL(&v) = VARIANT_TRUE; }, "Bool:true", S_OK},
-    {"DATE", [](VARIANT& v) { V_VT(&v) = VT_DATE; V_DATE(&v) = 36526.5; }, "Date:36526.5", S_OK},
-    {"BSTR with a zero", [](VARIANT& v) { V_VT(&v) = VT_BSTR; V_BSTR(&v) = SysAllocStringLen(L"a\0b", 3); },
+    {"I2",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_I2;
+         V_I2(&v) = -7;
+     },
+     "I4:-7", S_OK},
+    {"UI1",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_UI1;
+         V_UI1(&v) = 200;
+     },
+     "I4:200", S_OK},
+    {"I8",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_I8;
+         V_I8(&v) = -5;
+     },
+     "I4:-5", S_OK},
+    {"UI4 beyond I4",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_UI4;
+         V_UI4(&v) = 4000000000u;
+     },
+     "R8:4000000000", S_OK},
+    {"R4",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_R4;
+         V_R4(&v) = 1.5f;
+     },
+     "R8:1.5", S_OK},
+    {"CY",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_CY;
+         V_CY(&v).int64 = 25000;
+     },
+     "R8:2.5", S_OK},
+    {"BOOL",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_BOOL;
+         V_BOOL(&v) = VARIANT_TRUE;
+     },
+     "Bool:true", S_OK},
+    {"DATE",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_DATE;
+         V_DATE(&v) = 36526.5;
+     },
+     "Date:36526.5", S_OK},
+    {"BSTR with a zero",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_BSTR;
+         V_BSTR(&v) = SysAllocStringLen(L"a\0b", 3);
+     },
      "Bstr:a~b", S_OK},
     {"NULL", [](VARIANT& v) { V_VT(&v) = VT_NULL; }, "Empty", S_OK},
-    {"ERROR", [](VARIANT& v) { V_VT(&v) = VT_ERROR; V_ERROR(&v) = DISP_E_PARAMNOTFOUND; }, "Error:80020004", S_OK},
-    {"BYREF I4", [](VARIANT& v) { V_VT(&v) = VT_BYREF | VT_I4; V_I4REF(&v) = &byReferenceValue; }, "I4:42", S_OK},
-    {"array", [](VARIANT& v) { V_VT(&v) = VT_ARRAY | VT_I4; V_ARRAY(&v) = SafeArrayCreateVector(VT_I4, 0, 1); },
+    {"ERROR",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_ERROR;
+         V_ERROR(&v) = DISP_E_PARAMNOTFOUND;
+     },
+     "Error:80020004", S_OK},
+    {"BYREF I4",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_BYREF | VT_I4;
+         V_I4REF(&v) = &byReferenceValue;
+     },
+     "I4:42", S_OK},
+    {"array",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_ARRAY | VT_I4;
+         V_ARRAY(&v) = SafeArrayCreateVector(VT_I4, 0, 1);
+     },
      nullptr, DISP_E_BADVARTYPE},
 };
 
@@ -116,8 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Variants, ResultConversion, testing::ValuesIn(kResultCa
 TEST(ComDispatch, MethodArgumentsGoReversed) {
     FakeDispatch fake;
     const DispatchRef object = com::ComDispatch::Wrap(&fake, com::ClientBridge());
-    tarnex::automation::Call(object, 0x1D,
-                             {Variant(1), Variant(u"x"), Variant(true), Variant::Missing(), Variant(Date{2.0})});
+    tarnex::automation::Call(
+        object, 0x1D, {Variant(1), Variant(u"x"), Variant(true), Variant::Missing(), Variant(Date{2.0})});
     EXPECT_EQ(0x1D, fake.dispid);
     EXPECT_EQ(DISPATCH_METHOD, fake.flags);
     EXPECT_TRUE(fake.namedArgs.empty());
@@ -201,18 +259,23 @@ class EchoObject final : public DispatchObject {
 public:
     void AddRef() noexcept override { ++references; }
     void Release() noexcept override { --references; }
-    HResult Invoke(tarnex::automation::Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
-                   ExceptionInfo& exception) override {
+    HResult Invoke(tarnex::automation::Dispid dispid, InvokeKind kind, std::span<const Variant> args,
+                   Variant& result, ExceptionInfo& exception) override {
         lastKind = kind;
         lastArgs.assign(args.begin(), args.end());
         switch (dispid) {
-            case 1: result = args.empty() ? Variant() : args[0]; return S_OK;
-            case 2: result = Variant(DispatchRef::Share(this)); return S_OK;
+            case 1:
+                result = args.empty() ? Variant() : args[0];
+                return S_OK;
+            case 2:
+                result = Variant(DispatchRef::Share(this));
+                return S_OK;
             case 3:
                 exception.description = u"boom";
                 exception.scode = E_FAIL;
                 return DISP_E_EXCEPTION;
-            default: return DISP_E_MEMBERNOTFOUND;
+            default:
+                return DISP_E_MEMBERNOTFOUND;
         }
     }
     long references = 0;

@@ -19,7 +19,9 @@ constexpr const char* kOutlook = "Outlook.Application.9";
 
 class RegisteredOutlook : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(0, tarnex_RegisterServer(kOutlook, &simpim::OutlookServer::Factory, &outlook)); }
+    void SetUp() override {
+        ASSERT_EQ(0, tarnex_RegisterServer(kOutlook, &simpim::OutlookServer::Factory, &outlook));
+    }
     void TearDown() override {
         Tarnex().Uninitialize();
         tarnex_RegisterServer(kOutlook, nullptr, nullptr);

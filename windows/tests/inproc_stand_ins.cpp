@@ -12,7 +12,8 @@
 
 #include "simulated_server.h"
 
-TARN_API int32_t TARN_CALL tarnex_RegisterServer(const char* progId, tarnex_ServerFactory factory, void* context) {
+TARN_API int32_t TARN_CALL tarnex_RegisterServer(const char* progId, tarnex_ServerFactory factory,
+                                                 void* context) {
     if (!progId || !*progId) return -1;
     return windows_test::SimulatedServer().registerServer(progId, factory, context);
 }

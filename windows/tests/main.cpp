@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--out-of-process") == 0) windows_test::serversOutOfProcess = true;
-    const DWORD apartment = windows_test::serversOutOfProcess ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED;
+    const DWORD apartment =
+        windows_test::serversOutOfProcess ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED;
     if (FAILED(CoInitializeEx(nullptr, apartment))) {
         std::fprintf(stderr, "CoInitializeEx failed\n");
         return 2;
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     if (windows_test::serversOutOfProcess) {
         const HRESULT hr = windows_test::SimulatedServer().serveOutOfProcess();
         if (FAILED(hr)) {
-            std::fprintf(stderr, "cannot offer the servers to the relay: 0x%08lx\n", static_cast<unsigned long>(hr));
+            std::fprintf(stderr, "cannot offer the servers to the relay: 0x%08lx\n",
+                         static_cast<unsigned long>(hr));
             return 2;
         }
     }

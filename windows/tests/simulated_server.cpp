@@ -30,7 +30,8 @@ SimulatedServerExports Load() {
     SimulatedServerExports exports{};
     exports.registerServer = Bind<decltype(exports.registerServer)>(module, "simpim_com_RegisterServer");
     exports.liveObjects = Bind<decltype(exports.liveObjects)>(module, "simpim_com_LiveObjects");
-    exports.serveOutOfProcess = Bind<decltype(exports.serveOutOfProcess)>(module, "simpim_com_ServeOutOfProcess");
+    exports.serveOutOfProcess =
+        Bind<decltype(exports.serveOutOfProcess)>(module, "simpim_com_ServeOutOfProcess");
     exports.setMessageBoxHandler =
         Bind<decltype(exports.setMessageBoxHandler)>(module, "simpim_com_SetMessageBoxHandler");
     return exports;

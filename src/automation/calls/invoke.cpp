@@ -7,15 +7,16 @@
 
 namespace tarnex::automation {
 
-Variant Invoke(const DispatchRef& object, Dispid dispid, InvokeKind kind, std::initializer_list<Variant> args) {
+Variant Invoke(const DispatchRef& object, Dispid dispid, InvokeKind kind,
+               std::initializer_list<Variant> args) {
     if (!object) throw OleStatusFailure(kPointer);
     // The call holds a reference of its own: a server may drop the caller's
     // last one from inside Invoke.
     const DispatchRef target = object;
     Variant result;
     ExceptionInfo exception;
-    const HResult status =
-        target.Get()->Invoke(dispid, kind, std::span<const Variant>(args.begin(), args.size()), result, exception);
+    const HResult status = target.Get()->Invoke(
+        dispid, kind, std::span<const Variant>(args.begin(), args.size()), result, exception);
     if (Failed(status)) ThrowInvokeFailure(status, exception);
     return result;
 }
@@ -36,9 +37,13 @@ bool GetBool(const DispatchRef& object, Dispid dispid) { return Get(object, disp
 
 double GetDate(const DispatchRef& object, Dispid dispid) { return Get(object, dispid).ToDate().days; }
 
-void PutText(const DispatchRef& object, Dispid dispid, std::string_view ansi) { Put(object, dispid, Text(ansi)); }
+void PutText(const DispatchRef& object, Dispid dispid, std::string_view ansi) {
+    Put(object, dispid, Text(ansi));
+}
 
-void PutDate(const DispatchRef& object, Dispid dispid, double date) { Put(object, dispid, Variant(Date{date})); }
+void PutDate(const DispatchRef& object, Dispid dispid, double date) {
+    Put(object, dispid, Variant(Date{date}));
+}
 
 Variant Text(std::string_view ansi) { return Variant(AnsiToWide(ansi)); }
 

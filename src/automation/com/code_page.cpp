@@ -12,7 +12,8 @@ namespace tarnex::automation {
 namespace {
 
 int CheckedLength(std::size_t size) {
-    if (size > static_cast<std::size_t>((std::numeric_limits<int>::max)())) throw std::length_error("text too long");
+    if (size > static_cast<std::size_t>((std::numeric_limits<int>::max)()))
+        throw std::length_error("text too long");
     return static_cast<int>(size);
 }
 
@@ -20,7 +21,8 @@ int CheckedLength(std::size_t size) {
 // code page that takes no default character (UTF-8 as the ACP) gets none.
 int ToAnsi(const wchar_t* wide, int wideLength, char* ansi, int ansiLength) {
     static const char kDefaultChar[] = "?";
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, ansi, ansiLength, kDefaultChar, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide, wideLength, ansi, ansiLength, kDefaultChar, nullptr);
     if (length == 0 && GetLastError() == ERROR_INVALID_PARAMETER)
         return WideCharToMultiByte(CP_ACP, 0, wide, wideLength, ansi, ansiLength, nullptr, nullptr);
     return length;

@@ -11,9 +11,12 @@ namespace {
 
 WORD InvokeFlags(InvokeKind kind) noexcept {
     switch (kind) {
-        case InvokeKind::Get: return DISPATCH_PROPERTYGET;
-        case InvokeKind::Put: return DISPATCH_PROPERTYPUT;
-        case InvokeKind::Method: return DISPATCH_METHOD;
+        case InvokeKind::Get:
+            return DISPATCH_PROPERTYGET;
+        case InvokeKind::Put:
+            return DISPATCH_PROPERTYPUT;
+        case InvokeKind::Method:
+            return DISPATCH_METHOD;
     }
     return DISPATCH_METHOD;
 }
@@ -69,8 +72,9 @@ HResult ComDispatch::Invoke(Dispid dispid, InvokeKind kind, std::span<const Vari
         UniqueVariant returned;
         UniqueExcepInfo info;
         UINT argumentError = 0;
-        const HRESULT hr = dispatch_->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, InvokeFlags(kind), &params,
-                                             isPut ? nullptr : returned.Get(), info.Get(), &argumentError);
+        const HRESULT hr =
+            dispatch_->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, InvokeFlags(kind), &params,
+                              isPut ? nullptr : returned.Get(), info.Get(), &argumentError);
         if (hr == DISP_E_EXCEPTION) {
             info.FillIn(exception);
             return hr;

@@ -45,28 +45,65 @@ HRESULT FromUnknown(IUnknown* unknown, Variant& value, DispatchBridge& bridge) {
 HRESULT FromDirectVariant(const VARIANT& source, Variant& value, DispatchBridge& bridge) {
     switch (V_VT(&source)) {
         case VT_EMPTY:
-        case VT_NULL: value = Variant(); return S_OK;
-        case VT_I4: value = Variant(static_cast<std::int32_t>(V_I4(&source))); return S_OK;
-        case VT_BOOL: value = Variant(V_BOOL(&source) != VARIANT_FALSE); return S_OK;
-        case VT_R8: value = Variant(V_R8(&source)); return S_OK;
-        case VT_DATE: value = Variant(Date{V_DATE(&source)}); return S_OK;
-        case VT_BSTR: value = Variant(BstrText(V_BSTR(&source))); return S_OK;
-        case VT_DISPATCH: value = Variant(bridge.FromCom(V_DISPATCH(&source))); return S_OK;
-        case VT_UNKNOWN: return FromUnknown(V_UNKNOWN(&source), value, bridge);
-        case VT_ERROR: value = Variant(ErrorCode{static_cast<HResult>(V_ERROR(&source))}); return S_OK;
-        case VT_I1: FromInteger(static_cast<signed char>(V_I1(&source)), value); return S_OK;
-        case VT_I2: FromInteger(V_I2(&source), value); return S_OK;
-        case VT_UI1: FromInteger(V_UI1(&source), value); return S_OK;
-        case VT_UI2: FromInteger(V_UI2(&source), value); return S_OK;
-        case VT_UI4: FromInteger(V_UI4(&source), value); return S_OK;
-        case VT_INT: FromInteger(V_INT(&source), value); return S_OK;
-        case VT_UINT: FromInteger(V_UINT(&source), value); return S_OK;
-        case VT_I8: FromInteger(V_I8(&source), value); return S_OK;
-        case VT_UI8: FromInteger(V_UI8(&source), value); return S_OK;
+        case VT_NULL:
+            value = Variant();
+            return S_OK;
+        case VT_I4:
+            value = Variant(static_cast<std::int32_t>(V_I4(&source)));
+            return S_OK;
+        case VT_BOOL:
+            value = Variant(V_BOOL(&source) != VARIANT_FALSE);
+            return S_OK;
+        case VT_R8:
+            value = Variant(V_R8(&source));
+            return S_OK;
+        case VT_DATE:
+            value = Variant(Date{V_DATE(&source)});
+            return S_OK;
+        case VT_BSTR:
+            value = Variant(BstrText(V_BSTR(&source)));
+            return S_OK;
+        case VT_DISPATCH:
+            value = Variant(bridge.FromCom(V_DISPATCH(&source)));
+            return S_OK;
+        case VT_UNKNOWN:
+            return FromUnknown(V_UNKNOWN(&source), value, bridge);
+        case VT_ERROR:
+            value = Variant(ErrorCode{static_cast<HResult>(V_ERROR(&source))});
+            return S_OK;
+        case VT_I1:
+            FromInteger(static_cast<signed char>(V_I1(&source)), value);
+            return S_OK;
+        case VT_I2:
+            FromInteger(V_I2(&source), value);
+            return S_OK;
+        case VT_UI1:
+            FromInteger(V_UI1(&source), value);
+            return S_OK;
+        case VT_UI2:
+            FromInteger(V_UI2(&source), value);
+            return S_OK;
+        case VT_UI4:
+            FromInteger(V_UI4(&source), value);
+            return S_OK;
+        case VT_INT:
+            FromInteger(V_INT(&source), value);
+            return S_OK;
+        case VT_UINT:
+            FromInteger(V_UINT(&source), value);
+            return S_OK;
+        case VT_I8:
+            FromInteger(V_I8(&source), value);
+            return S_OK;
+        case VT_UI8:
+            FromInteger(V_UI8(&source), value);
+            return S_OK;
         case VT_R4:
         case VT_CY:
-        case VT_DECIMAL: return FromChangedVariant(source, VT_R8, value, bridge);
-        default: return DISP_E_BADVARTYPE;
+        case VT_DECIMAL:
+            return FromChangedVariant(source, VT_R8, value, bridge);
+        default:
+            return DISP_E_BADVARTYPE;
     }
 }
 

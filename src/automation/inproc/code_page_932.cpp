@@ -20,7 +20,8 @@ int RowOf(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 
 
 char16_t DecodeSingle(unsigned char byte) {
     if (byte <= 0x80) return byte;  // ASCII, and 0x80 as U+0080
-    if (byte >= 0xA1 && byte <= 0xDF) return static_cast<char16_t>(0xFF61 + (byte - 0xA1));  // half-width katakana
+    if (byte >= 0xA1 && byte <= 0xDF)
+        return static_cast<char16_t>(0xFF61 + (byte - 0xA1));  // half-width katakana
     if (byte == 0xA0) return 0xF8F0;
     return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));  // 0xFD-0xFF
 }
@@ -104,9 +105,12 @@ std::string WideToCp932(std::u16string_view wide) {
         // A character outside the BMP is one character: one '?'.
         if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
         const std::uint16_t code = IsHighSurrogate(c) ? 0 : encoder[c];
-        if (code == 0) ansi += '?';
-        else if (code > 0xFF) ansi += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-        else ansi += static_cast<char>(code);
+        if (code == 0)
+            ansi += '?';
+        else if (code > 0xFF)
+            ansi += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+        else
+            ansi += static_cast<char>(code);
     }
     return ansi;
 }

@@ -9,7 +9,8 @@
 
 using namespace tarnex::automation;
 
-TARN_API int32_t TARN_CALL tarnex_RegisterServer(const char* progId, tarnex_ServerFactory factory, void* context) {
+TARN_API int32_t TARN_CALL tarnex_RegisterServer(const char* progId, tarnex_ServerFactory factory,
+                                                 void* context) {
     if (!progId || !*progId) return -1;
     try {
         inproc::RegisterServer(progId, factory, context);

@@ -79,9 +79,9 @@ TEST_F(CodePageTest, Cp932LeadBytesAndEveryCharacterItReadsItWrites) {
 
 TEST_F(CodePageTest, Cp932BrokenPairsAndMissingCharacters) {
     ASSERT_EQ(tarnex_SetCodePage(932), 0);
-    EXPECT_EQ(AnsiToWide("\x85\x40"), u"\u30FB");        // a pair the page leaves empty
-    EXPECT_EQ(AnsiToWide("ab\x93"), u"ab\u30FB");        // lead byte at the end
-    EXPECT_EQ(AnsiToWide("\x93 x"), u"\u30FB x");        // lead byte before a non-trail byte
+    EXPECT_EQ(AnsiToWide("\x85\x40"), u"\u30FB");  // a pair the page leaves empty
+    EXPECT_EQ(AnsiToWide("ab\x93"), u"ab\u30FB");  // lead byte at the end
+    EXPECT_EQ(AnsiToWide("\x93 x"), u"\u30FB x");  // lead byte before a non-trail byte
     EXPECT_EQ(AnsiToWide("\x93\x7F"), u"\u30FB\x7F");
     EXPECT_EQ(WideToAnsi(u"\u00E9\u00A5\u0100"), "???");
     EXPECT_EQ(WideToAnsi(u"\U00020B9F!"), "?!");

@@ -57,7 +57,8 @@ TEST_F(InvokeTest, FailedStatusesBecomeTheirFailures) {
     object_.status = kFalse;  // a success code, however odd
     EXPECT_NO_THROW(Call(ref_, 0x51));
     object_.lastArgs.clear();
-    EXPECT_NE(std::string(OleStatusFailure(kDispMemberNotFound).what()).find("0x80020003"), std::string::npos);
+    EXPECT_NE(std::string(OleStatusFailure(kDispMemberNotFound).what()).find("0x80020003"),
+              std::string::npos);
 }
 
 TEST_F(InvokeTest, TypedGetsConvertTheResult) {

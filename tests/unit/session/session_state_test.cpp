@@ -22,9 +22,7 @@ protected:
         tarnex_RegisterServer("Outlook.Application.9", nullptr, nullptr);
         EXPECT_EQ(outlook.LiveReferences(), 0);
     }
-    std::u16string CurrentFolderId() {
-        return automation::Get(Session().currentFolder, 0xF01E).ToBstr();
-    }
+    std::u16string CurrentFolderId() { return automation::Get(Session().currentFolder, 0xF01E).ToBstr(); }
     simpim::OutlookServer outlook;
 };
 

@@ -17,7 +17,9 @@ protected:
         EXPECT_EQ(server.LiveReferences(), 0);
         EXPECT_EQ(server.LiveObjects(), 0);
     }
-    DispatchRef Mailbox(int number) { return ObjectOf(Method(application, 0x1C, {Variant(number), Variant(-1)})); }
+    DispatchRef Mailbox(int number) {
+        return ObjectOf(Method(application, 0x1C, {Variant(number), Variant(-1)}));
+    }
     DispatchRef MessagesOf(int number) { return ObjectOf(Get(Mailbox(number), 0xA)); }
 
     EudoraServer server;
@@ -57,8 +59,8 @@ TEST_F(EudoraTest, TreeWalkReachesNestedMailboxes) {
 TEST_F(EudoraTest, QueueAddsAnOutgoingMessageToOut) {
     server.Store().queueDate = u"Thu, 01 Feb 2001 10:00:00 +0000";
     ASSERT_TRUE(Method(application, 0x1D,
-                       {Variant(u"to@example.com"), Variant(u"Subject"), Variant(u"cc@example.com"), Variant(u""),
-                        Variant(u""), Variant(u"Line 1\r\nLine 2")})
+                       {Variant(u"to@example.com"), Variant(u"Subject"), Variant(u"cc@example.com"),
+                        Variant(u""), Variant(u""), Variant(u"Line 1\r\nLine 2")})
                     .Ok());
     EudoraMailbox& out = server.Mailbox(3);
     ASSERT_EQ(out.Count(), 2u);

@@ -17,12 +17,14 @@ TEST(AddressTextTest, ComposesLinesLeavingOutEmptyParts) {
         std::u16string text;
         bool parsesBack;  // a lone city or state reads back as a city
     } cases[] = {
-        {{u"1 Main St", u"Springfield", u"IL", u"62701", u"USA", u""}, u"1 Main St\r\nSpringfield, IL  62701\r\nUSA",
+        {{u"1 Main St", u"Springfield", u"IL", u"62701", u"USA", u""},
+         u"1 Main St\r\nSpringfield, IL  62701\r\nUSA",
          true},
         {{u"1 Main St", u"Springfield", u"", u"62701", u"", u""}, u"1 Main St\r\nSpringfield  62701", true},
         {{u"", u"", u"IL", u"", u"", u""}, u"IL", false},
         {{u"Line 1\r\nLine 2", u"Paris", u"", u"75001", u"France", u"PO Box 7"},
-         u"Line 1\r\nLine 2\r\nPO Box 7\r\nParis  75001\r\nFrance", true},
+         u"Line 1\r\nLine 2\r\nPO Box 7\r\nParis  75001\r\nFrance",
+         true},
         {{}, u"", true},
     };
     for (const auto& c : cases) {
@@ -51,7 +53,7 @@ TEST_F(OutlookTest, MailingAddressIsTheSelectedAddress) {
     ASSERT_TRUE(Put(contact, kSelectedMailingAddress, Variant(1)).Ok());
     EXPECT_EQ(Get(contact, kMailingAddress).Text(), u"Evanston");
     EXPECT_EQ(Get(contact, 0x3a27).Text(), u"Evanston");  // MailingAddressCity
-    Put(contact, 0x3a26, Variant(u"USA"));                  // MailingAddressCountry
+    Put(contact, 0x3a26, Variant(u"USA"));                // MailingAddressCountry
     EXPECT_EQ(Get(contact, kHomeAddress).Text(), u"Evanston\r\nUSA");
     EXPECT_EQ(Get(contact, 0x8049).Text(), u"");  // the business address is untouched
 

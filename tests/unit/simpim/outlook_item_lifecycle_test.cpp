@@ -36,7 +36,8 @@ TEST_F(OutlookTest, CreateItemGivesAnUnsavedItemThatSaveStoresInItsDefaultFolder
         EXPECT_EQ(Get(item, kEntryId).Text(), id);
         EXPECT_EQ(server.Count(c.folder), before + 1);
     }
-    for (int unknown : {6, 8, -1}) EXPECT_EQ(Method(application, kCreateItem, {Variant(unknown)}).hr, ta::kDispException);
+    for (int unknown : {6, 8, -1})
+        EXPECT_EQ(Method(application, kCreateItem, {Variant(unknown)}).hr, ta::kDispException);
 }
 
 TEST_F(OutlookTest, DeleteMovesToDeletedItemsThenDeletesForGood) {

@@ -10,7 +10,8 @@ TEST_F(OutlookTest, RefusedCallsGiveOutlooksStatusesAndExceptions) {
     DispatchRef items = ItemsOf(10);
     const std::u16string bounds = u"Array index out of bounds.";
     const std::u16string cannotOpen = u"Could not open the item. Try again.";
-    const std::u16string invalid = u"Could not complete the operation. One or more parameter values are not valid.";
+    const std::u16string invalid =
+        u"Could not complete the operation. One or more parameter values are not valid.";
     const HResult badIndex = ta::kDispBadIndex;
     const HResult notFound = static_cast<HResult>(0x8004010F);
     const HResult invalidArg = static_cast<HResult>(0x80070057);
@@ -26,17 +27,20 @@ TEST_F(OutlookTest, RefusedCallsGiveOutlooksStatusesAndExceptions) {
         {"remove past the count", Method(items, 0x54, {Variant(2)}), ta::kDispException, bounds, badIndex},
         {"unknown id", Method(ns, 0x2109, {Variant(u"00000000DEADBEEF"), Variant(server.StoreId())}),
          ta::kDispException, cannotOpen, notFound},
-        {"other store", Method(ns, 0x2109, {Variant(id), Variant(u"0000000038A1BB1005E5101AA1BB08002B2A56C2")}),
+        {"other store",
+         Method(ns, 0x2109, {Variant(id), Variant(u"0000000038A1BB1005E5101AA1BB08002B2A56C2")}),
          ta::kDispException, cannotOpen, notFound},
-        {"folder's id", Method(ns, 0x2109, {Variant(server.Folder(10).EntryId())}), ta::kDispException, cannotOpen,
-         notFound},
-        {"namespace other than MAPI", Method(application, 0x110, {Variant(u"LDAP")}), ta::kDispException, invalid,
-         invalidArg},
+        {"folder's id", Method(ns, 0x2109, {Variant(server.Folder(10).EntryId())}), ta::kDispException,
+         cannotOpen, notFound},
+        {"namespace other than MAPI", Method(application, 0x110, {Variant(u"LDAP")}), ta::kDispException,
+         invalid, invalidArg},
         {"unknown default folder", Method(ns, 0x210B, {Variant(7)}), ta::kDispException, invalid, invalidArg},
-        {"unknown item type", Method(application, 0x10A, {Variant(6)}), ta::kDispException, invalid, invalidArg},
+        {"unknown item type", Method(application, 0x10A, {Variant(6)}), ta::kDispException, invalid,
+         invalidArg},
         {"unknown dispid", Get(items, 0x1234), ta::kDispMemberNotFound, u"", 0},
         {"property called as method", Method(items, 0x50), ta::kDispMemberNotFound, u"", 0},
-        {"put on read-only property", Put(DefaultFolder(10), 0x3108, Variant(u"x")), ta::kDispMemberNotFound, u"", 0},
+        {"put on read-only property", Put(DefaultFolder(10), 0x3108, Variant(u"x")), ta::kDispMemberNotFound,
+         u"", 0},
         {"missing argument", Method(ns, 0x210B), ta::kDispBadParamCount, u"", 0},
         {"text that is no number", Method(ns, 0x210B, {Variant(u"ten")}), ta::kDispTypeMismatch, u"", 0},
     };

@@ -41,7 +41,8 @@ struct Reply {
     }
 };
 
-inline Reply CallMember(const DispatchRef& object, Dispid dispid, InvokeKind kind, std::vector<Variant> args = {}) {
+inline Reply CallMember(const DispatchRef& object, Dispid dispid, InvokeKind kind,
+                        std::vector<Variant> args = {}) {
     Reply reply;
     reply.hr = object.Get()->Invoke(dispid, kind, args, reply.value, reply.exception);
     return reply;
