@@ -30,8 +30,6 @@ protected:
 };
 
 TEST_F(RegisteredOutlook, ThreadWithoutComCannotCreateTheServer) {
-    if (windows_test::serversOutOfProcess)
-        GTEST_SKIP() << "with a multithreaded apartment in the process every thread can use COM";
     TarnResult opened = 0;
     unsigned char present = 1;
     std::thread withoutCom([&] {
