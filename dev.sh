@@ -43,6 +43,11 @@ test)
     need_packages "${base_packages[@]}" clang libclang-rt-14-dev
     build_linux
     (cd build && ctest --output-on-failure -j"$jobs")
+    echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNEX_SANITIZE=ON \
+        -DTARNEX_BUILD_TOOLS=OFF -DTARNEX_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-sanitize -j"$jobs"
+    (cd build-sanitize && ctest --output-on-failure -j"$jobs")
     echo "== fuzzing the value codec"
     bash fuzz/run.sh "${TARNEX_FUZZ_SECONDS:-60}"
     echo "== Windows: tarnex.dll over real COM under Wine"
