@@ -44,9 +44,9 @@ void EmptyStore(const session::PimSession& pim, int32_t store) {
 
 TARN_API TarnResult TARN_CALL TARN_GetObjectStoreForOL(PimRecordList* list, int32_t store) {
     return exports::SessionExport([&](session::PimSession& pim) {
-        PimRecordList& records = *records::HostPointer(list, "record list");
+        PimRecordList& hostList = *records::HostPointer(list, "record list");
         const exports::StoreReader* reader = exports::FindReader(store);
-        records::WalkList(records, [&](char* record, int32_t position) {
+        records::WalkList(hostList, [&](char* record, int32_t position) {
             if (reader) reader->readEntry(pim, record, position, reader->store);
         });
         return Result::Ok;
@@ -107,13 +107,13 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
 
 TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int32_t store) {
     return exports::SessionExport([&](session::PimSession& pim) {
-        PimRecordList& records = *records::HostPointer(list, "record list");
-        if (records.count > 0) records::RewindList(records);
+        PimRecordList& hostList = *records::HostPointer(list, "record list");
+        if (hostList.count > 0) records::RewindList(hostList);
         EmptyStore(pim, store);
         if (records::FindStore(store) == nullptr) return Result::Ok;
         // Each record is added in its own frame: one that fails does not stop
         // the others. Its new identifier lands in the record's header.
-        records::WalkList(records, [&](char* record, int32_t) {
+        records::WalkList(hostList, [&](char* record, int32_t) {
             TARN_AddForOL(reinterpret_cast<PimRecordHeader*>(record)->entryId, record, store);
         });
         return Result::Ok;
