@@ -136,12 +136,8 @@ HResult OutlookFoldersObject::Call(Dispid dispid, InvokeKind kind, std::span<con
         case kGetNext:
         case kGetLast:
         case kGetPrevious:
-            // Past either end the answer is Nothing, and the cursor stays put.
             if ((hr = CheckCall(kind, args, InvokeKind::Method)) != ta::kOk) return hr;
-            if (dispid == kGetFirst) cursor_ = 1;
-            if (dispid == kGetLast) cursor_ = count;
-            if (dispid == kGetNext) cursor_ = std::min(cursor_ + 1, count + 1);
-            if (dispid == kGetPrevious) cursor_ = std::max(cursor_ - 1, 0);
+            cursor_ = MoveCursor(dispid, cursor_, count);
             result = FolderAt(cursor_);
             return ta::kOk;
         case kDispidClass:

@@ -78,10 +78,7 @@ HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const
         case kGetLast:
         case kGetPrevious:
             if ((hr = CheckCall(kind, args, InvokeKind::Method)) != ta::kOk) return hr;
-            if (dispid == kGetFirst) cursor_ = 1;
-            if (dispid == kGetLast) cursor_ = count;
-            if (dispid == kGetNext) cursor_ = std::min(cursor_ + 1, count + 1);
-            if (dispid == kGetPrevious) cursor_ = std::max(cursor_ - 1, 0);
+            cursor_ = MoveCursor(dispid, cursor_, count);
             result = ItemAt(cursor_);
             return ta::kOk;
         case kDispidClass:

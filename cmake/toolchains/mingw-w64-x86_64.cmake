@@ -1,18 +1,8 @@
 # Cross-compiles tarnex for 64-bit Windows with Debian's mingw-w64 (posix threads).
 #   cmake -S . -B build-win64 --toolchain cmake/toolchains/mingw-w64-x86_64.cmake
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(TARNEX_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TARNEX_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TARNEX_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${TARNEX_MINGW_TRIPLE}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TARNEX_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 # Test programs run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
