@@ -7,7 +7,6 @@
 
 #include "records/host_memory.h"
 #include "records/record_type.h"
-#include "records/store_selector.h"
 
 namespace tarnex::records {
 namespace {
@@ -106,15 +105,6 @@ TEST(RecordTypes, OutlookClassesMapToRecordTypes) {
         {-1, RecordType::Other},
     }};
     for (const auto& [itemClass, type] : cases) EXPECT_EQ(ClassToRecordType(itemClass), type) << itemClass;
-}
-
-TEST(StoreSelectors, OnlyTheSixStoresAreNamed) {
-    for (int32_t selector : {1, 4, 16, 32, 64, 128}) EXPECT_NE(FindStore(selector), nullptr) << selector;
-    for (int32_t selector : {0, 2, 3, 5, 8, 48, 255, -1}) EXPECT_EQ(FindStore(selector), nullptr) << selector;
-    EXPECT_EQ(FindStore(1)->recordSize, 9560u);
-    EXPECT_EQ(FindStore(4)->recordSize, 23352u);
-    EXPECT_EQ(FindStore(16)->recordSize, 6108u);
-    EXPECT_EQ(FindStore(128)->recordSize, 27140u);
 }
 
 TEST(HostMemory, FieldTextStopsAtTheFieldEnd) {
