@@ -24,4 +24,14 @@ inline HResult RaiseOutlook(ExceptionInfo& exception, const char16_t* descriptio
     return Raise(exception, u"Microsoft Outlook", description, scode);
 }
 
+// Reads a collection index: a position from 1 to count, or Outlook's
+// out-of-bounds exception.
+inline HResult ToPosition(const Variant& index, std::int32_t count, std::int32_t& position,
+                          ExceptionInfo& exception) {
+    if (const HResult hr = ToInt(index, position); hr != tarnex::automation::kOk) return hr;
+    if (position < 1 || position > count)
+        return RaiseOutlook(exception, kArrayIndexOutOfBounds, tarnex::automation::kDispBadIndex);
+    return tarnex::automation::kOk;
+}
+
 }  // namespace simpim

@@ -126,9 +126,7 @@ HResult OutlookFoldersObject::Call(Dispid dispid, InvokeKind kind, std::span<con
                 return RaiseOutlook(exception, kObjectNotFound, kMapiNotFound);
             }
             std::int32_t position = 0;
-            if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
-            if (position < 1 || position > count)
-                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            if ((hr = ToPosition(args[0], count, position, exception)) != ta::kOk) return hr;
             result = FolderAt(position);
             return ta::kOk;
         }

@@ -57,9 +57,7 @@ HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const
                 return RaiseOutlook(exception, kObjectNotFound, kMapiNotFound);
             }
             std::int32_t position = 0;
-            if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
-            if (position < 1 || position > count)
-                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            if ((hr = ToPosition(args[0], count, position, exception)) != ta::kOk) return hr;
             result = ItemAt(position);
             return ta::kOk;
         }
@@ -67,9 +65,7 @@ HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const
             // Removing an item deletes it as the item's own Delete does.
             if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
             std::int32_t position = 0;
-            if ((hr = ToInt(args[0], position)) != ta::kOk) return hr;
-            if (position < 1 || position > count)
-                return RaiseOutlook(exception, kArrayIndexOutOfBounds, ta::kDispBadIndex);
+            if ((hr = ToPosition(args[0], count, position, exception)) != ta::kOk) return hr;
             context_.store->Delete(folder_->Items()[static_cast<std::size_t>(position - 1)]);
             return ta::kOk;
         }
