@@ -30,7 +30,9 @@ Variant FolderVariant(const OutlookContext& context, OutlookFolder* folder) {
 }
 
 OutlookFolderObject::OutlookFolderObject(OutlookContext context, OutlookFolder& folder)
-    : SimObject(context.hooks, "MAPIFolder"), context_(std::move(context)), folder_(&folder) {}
+    : SimObject(context.hooks, "MAPIFolder", LogText(folder.Name())),
+      context_(std::move(context)),
+      folder_(&folder) {}
 
 HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
                                   Variant& result, ExceptionInfo& exception) {
@@ -82,7 +84,9 @@ HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<cons
 }
 
 OutlookFoldersObject::OutlookFoldersObject(OutlookContext context, OutlookFolder* parent)
-    : SimObject(context.hooks, "Folders"), context_(std::move(context)), parent_(parent) {}
+    : SimObject(context.hooks, "Folders", parent ? LogText(parent->Name()) : std::string()),
+      context_(std::move(context)),
+      parent_(parent) {}
 
 std::vector<OutlookFolder*> OutlookFoldersObject::List() const {
     std::vector<OutlookFolder*> list;

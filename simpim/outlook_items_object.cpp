@@ -23,7 +23,9 @@ Variant ItemVariant(const OutlookContext& context, std::shared_ptr<OutlookItem> 
 }
 
 OutlookItemsObject::OutlookItemsObject(OutlookContext context, OutlookFolder& folder)
-    : SimObject(context.hooks, "Items"), context_(std::move(context)), folder_(&folder) {}
+    : SimObject(context.hooks, "Items", LogText(folder.Name())),
+      context_(std::move(context)),
+      folder_(&folder) {}
 
 Variant OutlookItemsObject::ItemAt(std::int32_t position) const {
     if (position < 1 || position > static_cast<std::int32_t>(folder_->Count())) return Variant(DispatchRef());

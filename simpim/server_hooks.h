@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,18 +42,35 @@ struct Fault {
     static Fault Unexpected();
 };
 
-// One Invoke as the server saw it.
+// One Invoke as the server saw it, or the end of an object: the moment its
+// last reference was released.
 struct CallRecord {
     std::string object;  // "Application", "Items", "ContactItem", "EuMessage", ...
     Dispid dispid = 0;
     InvokeKind kind = InvokeKind::Get;
+    // The arguments in natural order (for a put, the value last), rendered
+    // as text so that the log holds no reference: 10, "MAPI", true, missing,
+    // date:36892.5, <object>, empty.
+    std::string args;
+    // Which one of its kind the object is: the folder of a MAPIFolder, Items
+    // or Folders object; empty for the others.
+    std::string instance;
+    bool released = false;  // the object's last reference went; dispid, kind and args unused
     friend bool operator==(const CallRecord&, const CallRecord&) = default;
 };
+
+// The arguments of a call as the call log shows them.
+std::string RenderArguments(std::span<const Variant> args);
+// Text as the call log shows it (UTF-8).
+std::string LogText(std::u16string_view text);
 
 class HookState {
 public:
     // Records a call and tells whether it is to fail, and how.
-    std::optional<Fault> OnCall(std::string_view object, Dispid dispid, InvokeKind kind);
+    std::optional<Fault> OnCall(std::string_view object, std::string_view instance, Dispid dispid,
+                                InvokeKind kind, std::span<const Variant> args);
+    // Records that an object's last reference went.
+    void OnReleased(std::string_view object, std::string_view instance);
     // The replacement result armed for the next item call, if any (consumed).
     std::optional<Variant> TakeItemOverride();
 
@@ -94,10 +112,11 @@ public:
     // returns value as it is instead of the item.
     void HandBackFromNextItemCall(Variant value);
 
+    // Every Invoke and every object's end, in order.
     const std::vector<CallRecord>& CallLog() const { return hooks_->log_; }
     void ClearCallLog() { hooks_->log_.clear(); }
     std::int64_t CallCount() const { return hooks_->calls_; }
-    // How many calls were made to the given member (any kind).
+    // How many calls were made to the given member (any kind; ends not counted).
     std::int64_t CallsTo(std::string_view object, Dispid dispid) const;
 
     // The references the outside world holds on this server's objects.

@@ -5,8 +5,8 @@
 
 namespace simpim {
 
-SimObject::SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName)
-    : hooks_(std::move(hooks)), kindName_(kindName) {
+SimObject::SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName, std::string instance)
+    : hooks_(std::move(hooks)), kindName_(kindName), instance_(std::move(instance)) {
     hooks_->ObjectCreated();
 }
 
@@ -19,7 +19,13 @@ void SimObject::AddRef() noexcept {
 
 void SimObject::Release() noexcept {
     hooks_->ReferenceDropped();
-    if (--references_ == 0) delete this;
+    DropReference();
+}
+
+void SimObject::DropReference() noexcept {
+    if (--references_ != 0) return;
+    hooks_->OnReleased(kindName_, instance_);
+    delete this;
 }
 
 HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
@@ -29,12 +35,10 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
     ++references_;
     struct Hold {
         SimObject* self;
-        ~Hold() {
-            if (--self->references_ == 0) delete self;
-        }
+        ~Hold() { self->DropReference(); }
     } hold{this};
 
-    if (auto fault = hooks_->OnCall(kindName_, dispid, kind)) {
+    if (auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, args)) {
         switch (fault->kind) {
             case Fault::Kind::DispatchException:
                 exception = ExceptionInfo{u"Simulated server", fault->description, fault->status};

@@ -30,7 +30,9 @@ public:
     std::string_view KindName() const noexcept { return kindName_; }
 
 protected:
-    SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName);
+    // instance tells objects of one kind apart in the call log (a folder's
+    // name); empty for most.
+    SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName, std::string instance = {});
     virtual ~SimObject();
 
     // The object's own members. Called with the call already logged.
@@ -40,8 +42,11 @@ protected:
     const std::shared_ptr<HookState>& Hooks() const noexcept { return hooks_; }
 
 private:
+    void DropReference() noexcept;
+
     std::shared_ptr<HookState> hooks_;
     std::string_view kindName_;
+    std::string instance_;
     long references_ = 0;
 };
 
