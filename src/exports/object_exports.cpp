@@ -29,14 +29,29 @@ void EmptyCollection(const session::DispatchRef& items) {
     }
 }
 
-void EmptyStore(const session::PimSession& pim, int32_t store) {
-    const records::StoreInfo* info = records::FindStore(store);
+// A selector that names no store empties nothing.
+void EmptyStore(const session::PimSession& pim, const records::StoreInfo* info) {
     if (info == nullptr) return;
     if (info->selector == records::StoreSelector::Calendar) {
         EmptyCollection(pim.calendar);
         EmptyCollection(pim.tasks);
     } else {
         EmptyCollection(session::SingleFolderItems(pim, info->selector));
+    }
+}
+
+// Runs the steps that fill and save the item held in slot. When one fails,
+// the slot lets go of the item, which stays unsaved: Outlook keeps an opened
+// item in memory and hands that same object to every later lookup, so a
+// half-written object left open would show its unsaved values to the next
+// read and be stored by the next write.
+template <typename Steps>
+void WriteThroughSlot(session::DispatchRef& slot, Steps&& steps) {
+    try {
+        steps();
+    } catch (...) {
+        slot.Reset();
+        throw;
     }
 }
 
@@ -75,9 +90,11 @@ TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, con
         if (writer == nullptr) return Result::Ok;
 
         session::DispatchRef& item = pim.*(writer->itemSlot);
-        item = session::LookUpItem(pim, id);
-        writer->write(item, in + writer->recordOffset);
-        automation::Call(item, session::outlook::kSave);
+        WriteThroughSlot(item, [&] {
+            item = session::LookUpItem(pim, id);
+            writer->write(item, in + writer->recordOffset);
+            automation::Call(item, session::outlook::kSave);
+        });
         return Result::Ok;
     });
 }
@@ -90,16 +107,18 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
         if (writer == nullptr) return Result::Ok;
 
         session::DispatchRef& item = pim.*(writer->itemSlot);
-        item =
-            automation::Call(pim.outlookApplication, session::outlook::kCreateItem, {writer->createItemType})
-                .ToDispatch();
-        writer->write(item, in + writer->recordOffset);
-        automation::Call(item, session::outlook::kSave);
-        if (writer->moveToFolder != 0) {
-            const session::DispatchRef folder = session::GetDefaultFolder(
-                pim.nameSpace, static_cast<records::DefaultFolder>(writer->moveToFolder));
-            automation::Call(item, session::outlook::kMove, {folder});
-        }
+        WriteThroughSlot(item, [&] {
+            item = automation::Call(pim.outlookApplication, session::outlook::kCreateItem,
+                                    {writer->createItemType})
+                       .ToDispatch();
+            writer->write(item, in + writer->recordOffset);
+            automation::Call(item, session::outlook::kSave);
+            if (writer->moveToFolder != 0) {
+                const session::DispatchRef folder = session::GetDefaultFolder(
+                    pim.nameSpace, static_cast<records::DefaultFolder>(writer->moveToFolder));
+                automation::Call(item, session::outlook::kMove, {folder});
+            }
+        });
         exports::CopyIdentifierOut(out, session::EntryIdOf(item));
         return Result::Ok;
     });
@@ -109,10 +128,11 @@ TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int3
     return exports::SessionExport([&](session::PimSession& pim) {
         PimRecordList& hostList = *records::HostPointer(list, "record list");
         if (hostList.count > 0) records::RewindList(hostList);
-        EmptyStore(pim, store);
-        if (records::FindStore(store) == nullptr) return Result::Ok;
+        EmptyStore(pim, records::FindStore(store));
         // Each record is added in its own frame: one that fails does not stop
-        // the others. Its new identifier lands in the record's header.
+        // the others. Its new identifier lands in the record's header. The
+        // walk runs for every selector, so the list ends on its count-th node
+        // even when the selector names no store and every add does nothing.
         records::WalkList(hostList, [&](char* record, int32_t) {
             TARN_AddForOL(reinterpret_cast<PimRecordHeader*>(record)->entryId, record, store);
         });

@@ -199,24 +199,34 @@ TEST_F(ContactWriteTest, BirthdayIsSetOnlyFromAFilledField) {
     }
 }
 
-TEST_F(ContactWriteTest, FailedPutLeavesTheItemUnsaved) {
-    ContactRecord record = ZeroContact();
-    Fill(record.name, "New;Name");
-    Fill(record.jobTitle, "Refused");
+// Outlook hands an opened item's object out again to every lookup while it
+// is held, with its unsaved changes: a failed write must let go of it, or the
+// next read would show the half-written values and the next save store them.
+TEST_F(ContactWriteTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
+    ContactRecord refused = ZeroContact();
+    Fill(refused.name, "Half;Written");
+    Fill(refused.jobTitle, "Refused");
     simpim::OutlookItem& item = AddContact({{"LastName", Variant(u"Old")}});
     outlook.FailEveryCall(0x3a17, simpim::Fault::Exception(), "ContactItem");  // JobTitle
     outlook.ClearCallLog();
 
-    EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &record, TARN_STORE_CONTACTS),
+    EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &refused, TARN_STORE_CONTACTS),
               TARN_DISPATCH_EXCEPTION);
     EXPECT_EQ(outlook.CallsTo("ContactItem", 0x3a11), 1) << "the name was written before the failure";
     EXPECT_EQ(Saved(item, "LastName"), "Old");
 
     char id[TARN_ENTRY_ID_SIZE] = "untouched";
-    EXPECT_EQ(lib.AddForOL(id, &record, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
+    EXPECT_EQ(lib.AddForOL(id, &refused, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
     EXPECT_STREQ(id, "untouched");
     EXPECT_EQ(outlook.CallsTo("ContactItem", simpim::kDispidSave), 0);
     EXPECT_EQ(outlook.Count(simpim::kFolderContacts), 1u) << "no contact was created";
+    outlook.ClearFaults();
+
+    EXPECT_EQ(std::string(Read(item).name), "Old;;;;") << "the read showed unsaved values";
+    ContactRecord good = ZeroContact();
+    Fill(good.name, "Good;;;;");
+    EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &good, TARN_STORE_CONTACTS), TARN_OK);
+    EXPECT_EQ(Saved(item, "LastName"), "Good");
 }
 
 }  // namespace

@@ -71,15 +71,26 @@ TEST_F(OpenOutlookTest, PositionsOutsideTheStoreAndUnknownSelectors) {
 }
 
 TEST_F(OpenOutlookTest, MailStoresRefuseItemsThatAreNotMail) {
-    const std::string first = EntryIdOf(outlook.AddItem(simpim::kFolderInbox, simpim::MailClass()));
-    outlook.AddItem(simpim::kFolderInbox, simpim::MeetingRequestClass());
-    const std::string third = EntryIdOf(outlook.AddItem(simpim::kFolderInbox, simpim::MailClass()));
+    const struct {
+        int32_t store, folder;
+        const simpim::ItemClass& notMail;
+    } stores[] = {
+        {TARN_STORE_INBOX, simpim::kFolderInbox, simpim::MeetingRequestClass()},
+        {TARN_STORE_OUTBOX, simpim::kFolderOutbox, simpim::ReportClass()},
+        {TARN_STORE_SENT, simpim::kFolderSentMail, simpim::MeetingRequestClass()},
+    };
+    for (const auto& s : stores) {
+        SCOPED_TRACE(s.store);
+        const std::string first = EntryIdOf(outlook.AddItem(s.folder, simpim::MailClass()));
+        outlook.AddItem(s.folder, s.notMail);
+        const std::string third = EntryIdOf(outlook.AddItem(s.folder, simpim::MailClass()));
 
-    EXPECT_EQ(IdAt(0, TARN_STORE_INBOX), first);
-    char id[TARN_ENTRY_ID_SIZE] = "untouched";
-    EXPECT_EQ(lib.GetIDForOL(id, 1, TARN_STORE_INBOX), TARN_NOT_MAIL);
-    EXPECT_STREQ(id, "untouched");
-    EXPECT_EQ(IdAt(2, TARN_STORE_INBOX), third);
+        EXPECT_EQ(IdAt(0, s.store), first);
+        char id[TARN_ENTRY_ID_SIZE] = "untouched";
+        EXPECT_EQ(lib.GetIDForOL(id, 1, s.store), TARN_NOT_MAIL);
+        EXPECT_STREQ(id, "untouched");
+        EXPECT_EQ(IdAt(2, s.store), third);
+    }
 }
 
 TEST_F(OpenOutlookTest, UniqueStringIsTheContactStoreIdCutTo39) {
