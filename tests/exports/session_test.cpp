@@ -118,13 +118,6 @@ TEST_F(OutlookTest, ReopeningReleasesTheFirstSessionsObjects) {
     EXPECT_EQ(outlook.LiveReferences(), 0);
 }
 
-TEST_F(OutlookTest, OpeningResolvesTheSevenDefaultFoldersOnce) {
-    Open();
-    EXPECT_EQ(outlook.CallsTo("NameSpace", 0x210B), 7);   // GetDefaultFolder
-    EXPECT_EQ(outlook.CallsTo("MAPIFolder", 0x3100), 7);  // Items of each
-    EXPECT_EQ(outlook.CallsTo("Application", 0x110), 1);  // GetNamespace
-}
-
 // The Eudora session: in, out and third mailboxes resolved; the probe and
 // the release work as for Outlook.
 TEST(EudoraSession, OpensAndReleasesEverything) {

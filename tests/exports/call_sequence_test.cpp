@@ -1,0 +1,278 @@
+// The exact automation calls of each export's main paths, compared whole
+// with the simulated Outlook's call log: an extra, missing or reordered call,
+// a wrong argument or a slot released at the wrong moment fails here with the
+// first differing call named.
+#include <cctype>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "exports/call_trace.h"
+#include "exports/contact_fixture.h"
+
+namespace tarnex_test {
+namespace {
+
+using simpim::Variant;
+
+// The items every scenario starts with, and their identifiers.
+struct Ids {
+    std::string contact, contact2, appointment, task, note, sent;
+};
+
+struct Scenario {
+    const char* name;
+    bool open;  // the session is open before the log starts
+    std::function<void(const Library&, const Ids&)> act;
+    std::vector<std::string> calls;
+};
+
+class CallSequenceTest : public OutlookTest, public ::testing::WithParamInterface<Scenario> {
+protected:
+    void SetUp() override {
+        OutlookTest::SetUp();
+        outlook.SetStoreId(u"0000000038A1BB1005E5101AA1BB08002B2A56C20000");
+        trace.Alias("0000000038A1BB1005E5101AA1BB08002B2A56C20000", "$store");
+        ids.contact = Name(outlook.AddItem(simpim::ContactClass()), "$contact");
+        ids.contact2 = Name(outlook.AddItem(simpim::ContactClass()), "$contact2");
+        ids.appointment = Name(outlook.AddItem(simpim::AppointmentClass()), "$appointment");
+        ids.task = Name(outlook.AddItem(simpim::TaskClass()), "$task");
+        ids.note = Name(outlook.AddItem(simpim::NoteClass()), "$note");
+        ids.sent = Name(outlook.AddItem(simpim::kFolderSentMail, simpim::MailClass()), "$sent");
+        outlook.Folder(simpim::kFolderContacts).At(0).Set("LastName", Variant(u"Doe"));
+        tarnex_SetMessageBoxHandler([](const char*, void*) {}, nullptr);
+    }
+    void TearDown() override {
+        tarnex_SetMessageBoxHandler(nullptr, nullptr);
+        OutlookTest::TearDown();
+    }
+
+    std::string Name(const simpim::OutlookItem& item, std::string alias) {
+        trace.Alias(EntryIdOf(item), std::move(alias));
+        return EntryIdOf(item);
+    }
+
+    CallTrace trace;
+    Ids ids;
+};
+
+TEST_P(CallSequenceTest, MakesExactlyItsCalls) {
+    const Scenario& s = GetParam();
+    if (s.open) Open();
+    outlook.ClearCallLog();
+    s.act(lib, ids);
+    EXPECT_TRUE(SameCalls(s.calls, trace.Lines(outlook.CallLog())));
+}
+
+// The single fields of a contact, read in this order by every reader.
+const std::vector<std::string> kContactReads = {"ContactItem.LastName",
+                                                "ContactItem.FirstName",
+                                                "ContactItem.MiddleName",
+                                                "ContactItem.Title",
+                                                "ContactItem.Suffix",
+                                                "ContactItem.FileAs",
+                                                "ContactItem.Birthday",
+                                                "ContactItem.HomeAddress",
+                                                "ContactItem.BusinessAddress",
+                                                "ContactItem.MailingAddress",
+                                                "ContactItem.MailingAddress",
+                                                "ContactItem.MailingAddress",
+                                                "ContactItem.JobTitle",
+                                                "ContactItem.CompanyName",
+                                                "ContactItem.Department",
+                                                "ContactItem.HomeTelephoneNumber",
+                                                "ContactItem.BusinessTelephoneNumber",
+                                                "ContactItem.HomeFaxNumber",
+                                                "ContactItem.BusinessFaxNumber",
+                                                "ContactItem.MobileTelephoneNumber",
+                                                "ContactItem.PagerNumber",
+                                                "ContactItem.CarTelephoneNumber",
+                                                "ContactItem.ISDNNumber",
+                                                "ContactItem.PersonalHomePage",
+                                                "ContactItem.BusinessHomePage",
+                                                "ContactItem.Email1Address",
+                                                "ContactItem.Email2Address",
+                                                "ContactItem.Email3Address"};
+// What the writer puts for a record holding only the name "Roe;Richard".
+const std::vector<std::string> kContactWrites = {
+    "ContactItem.LastName = \"Roe\"",   "ContactItem.FirstName = \"Richard\"",
+    "ContactItem.MiddleName = \"\"",    "ContactItem.Title = \"\"",
+    "ContactItem.Suffix = \"\"",        "ContactItem.FileAs = \"\"",
+    "ContactItem.JobTitle = \"\"",      "ContactItem.CompanyName = \"\"",
+    "ContactItem.Department = \"\"",    "ContactItem.Email1Address = \"\"",
+    "ContactItem.Email2Address = \"\"", "ContactItem.Email3Address = \"\""};
+
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> lines;
+    for (const auto& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
+}
+
+// The logon diagnostic over the one store: every test of both loops asks
+// Count anew, and each child is let go when the next one is fetched.
+std::vector<std::string> LogonWalk() {
+    const std::vector<std::string> children = {"Deleted Items", "Inbox",   "Outbox", "Sent Items", "Calendar",
+                                               "Contacts",      "Journal", "Notes",  "Tasks",      "Drafts"};
+    const std::string folders = "Folders[Personal Folders]";
+    std::vector<std::string> lines = {"NameSpace.Logon(missing, missing, true, true)",
+                                      "NameSpace.Folders",
+                                      "Folders.GetFirst()",
+                                      "Folders.Count",
+                                      "MAPIFolder[Personal Folders].Name",
+                                      "MAPIFolder[Personal Folders].Folders",
+                                      folders + ".GetFirst()"};
+    for (std::size_t j = 0; j < children.size(); ++j) {
+        const std::string child = "MAPIFolder[" + children[j] + "]";
+        lines.insert(lines.end(),
+                     {folders + ".Count", child + ".Name", child + ".EntryID", folders + ".Count"});
+        if (j + 1 < children.size()) lines.insert(lines.end(), {folders + ".GetNext()", "~" + child});
+    }
+    lines.insert(lines.end(), {folders + ".Count", "~MAPIFolder[Drafts]", "~" + folders, "Folders.Count",
+                               "Folders.Count", "~MAPIFolder[Personal Folders]",
+                               // The message box names the parent of Sent Items' first item.
+                               "NameSpace.GetDefaultFolder(5)", "MAPIFolder[Sent Items].Items",
+                               "Items[Sent Items].Item(1)", "~Items[Sent Items]", "MailItem.Parent",
+                               "MAPIFolder[Sent Items].Name", "~MAPIFolder[Sent Items]", "~MailItem",
+                               "~MAPIFolder[Sent Items]", "~Folders"});
+    return lines;
+}
+
+const Scenario kScenarios[] = {
+    {"open",
+     false,
+     [](const Library& lib, const Ids&) { lib.Initialize(TARN_PIM_OUTLOOK); },
+     {"Application.GetNamespace(\"MAPI\")",
+      "NameSpace.GetDefaultFolder(10)",
+      "MAPIFolder[Contacts].Items",
+      "NameSpace.GetDefaultFolder(9)",
+      "~MAPIFolder[Contacts]",
+      "MAPIFolder[Calendar].Items",
+      "NameSpace.GetDefaultFolder(13)",
+      "~MAPIFolder[Calendar]",
+      "MAPIFolder[Tasks].Items",
+      "NameSpace.GetDefaultFolder(4)",
+      "~MAPIFolder[Tasks]",
+      "MAPIFolder[Outbox].Items",
+      "NameSpace.GetDefaultFolder(6)",
+      "~MAPIFolder[Outbox]",
+      "MAPIFolder[Inbox].Items",
+      "NameSpace.GetDefaultFolder(5)",
+      "~MAPIFolder[Inbox]",
+      "MAPIFolder[Sent Items].Items",
+      "NameSpace.GetDefaultFolder(12)",
+      "~MAPIFolder[Sent Items]",
+      "MAPIFolder[Notes].Items"}},
+    {"close",
+     true,
+     [](const Library& lib, const Ids&) { lib.Uninitialize(); },
+     {"~Application", "~NameSpace", "~MAPIFolder[Notes]", "~Items[Contacts]", "~Items[Calendar]",
+      "~Items[Tasks]", "~Items[Outbox]", "~Items[Inbox]", "~Items[Sent Items]", "~Items[Notes]"}},
+    {"logon diagnostic", true, [](const Library& lib, const Ids&) { lib.LogonForOL(); }, LogonWalk()},
+    {"counts of every store",
+     true,
+     [](const Library& lib, const Ids&) {
+         for (int32_t store : {1, 4, 16, 32, 64, 128, 8}) {
+             int32_t count = 0;
+             lib.GetCountForOL(&count, store);
+         }
+     },
+     {"Items[Contacts].Count", "Items[Calendar].Count", "Items[Tasks].Count", "Items[Notes].Count",
+      "Items[Inbox].Count", "Items[Outbox].Count", "Items[Sent Items].Count"}},
+    {"identifier of a task behind the appointments",
+     true,
+     [](const Library& lib, const Ids&) {
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.GetIDForOL(id, 1, TARN_STORE_CALENDAR);
+     },
+     {"Items[Calendar].Count", "Items[Tasks].Count", "Items[Calendar].Count", "Items[Tasks].Count",
+      "Items[Tasks].Item(1)", "TaskItem.EntryID"}},
+    {"identifier of a contact, then a single read replaces the contact slot", true,
+     [](const Library& lib, const Ids& ids) {
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.GetIDForOL(id, 0, TARN_STORE_CONTACTS);
+         ContactRecord record;
+         lib.GetSingleObjectForOL(&record, ids.contact2.c_str(), TARN_STORE_CONTACTS);
+     },
+     Joined({{"Items[Contacts].Count", "Items[Contacts].Item(1)", "ContactItem.EntryID",
+              "MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact2\", \"$store\")",
+              "~ContactItem", "ContactItem.Parent", "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(10)",
+              "MAPIFolder[Contacts].EntryID", "MAPIFolder[Contacts].EntryID", "ContactItem.Class"},
+             kContactReads,
+             {"~MAPIFolder[Contacts]"}})},
+    {"unique string",
+     true,
+     [](const Library& lib, const Ids&) {
+         char text[TARN_UNIQUE_STRING_SIZE];
+         lib.GetUniqueStringForOL(text);
+     },
+     {"NameSpace.GetDefaultFolder(10)", "~MAPIFolder[Notes]", "MAPIFolder[Contacts].StoreID"}},
+    {"delete, then a calendar identifier replaces the found item",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         lib.DeleteForOL(ids.contact.c_str());
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.GetIDForOL(id, 0, TARN_STORE_CALENDAR);
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")",
+      "ContactItem.Delete()", "Items[Calendar].Count", "Items[Tasks].Count", "Items[Calendar].Count",
+      "Items[Tasks].Count", "Items[Calendar].Item(1)", "~ContactItem", "AppointmentItem.EntryID"}},
+    {"single contact read", true,
+     [](const Library& lib, const Ids& ids) {
+         ContactRecord record;
+         lib.GetSingleObjectForOL(&record, ids.contact.c_str(), TARN_STORE_CONTACTS);
+     },
+     Joined({{"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")",
+              "ContactItem.Parent", "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(10)",
+              "MAPIFolder[Contacts].EntryID", "MAPIFolder[Contacts].EntryID", "ContactItem.Class"},
+             kContactReads,
+             {"~MAPIFolder[Contacts]"}})},
+    {"single contact read of a note",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         ContactRecord record;
+         lib.GetSingleObjectForOL(&record, ids.note.c_str(), TARN_STORE_CONTACTS);
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$note\", \"$store\")", "NoteItem.Parent",
+      "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(10)", "MAPIFolder[Contacts].EntryID",
+      "MAPIFolder[Notes].EntryID", "~MAPIFolder[Contacts]"}},
+    {"whole contact store read", true,
+     [](const Library& lib, const Ids&) {
+         ContactList list(2);
+         lib.GetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
+     },
+     Joined({{"Items[Contacts].Item(1)", "ContactItem.Class", "ContactItem.EntryID"},
+             kContactReads,
+             {"Items[Contacts].Item(2)", "~ContactItem", "ContactItem.Class", "ContactItem.EntryID"},
+             kContactReads})},
+    {"single contact write", true,
+     [](const Library& lib, const Ids& ids) {
+         ContactRecord record = ZeroContact();
+         Fill(record.name, "Roe;Richard");
+         lib.SetSingleObjectForOL(ids.contact.c_str(), &record, TARN_STORE_CONTACTS);
+     },
+     Joined({{"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")"},
+             kContactWrites,
+             {"ContactItem.Save()"}})},
+    {"contact store replaced by one record", true,
+     [](const Library& lib, const Ids&) {
+         ContactList list(1);
+         Fill(list.records[0].name, "Roe;Richard");
+         lib.SetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
+     },
+     Joined({{"Items[Contacts].Count", "Items[Contacts].Count", "Items[Contacts].Remove(2)",
+              "Items[Contacts].Count", "Items[Contacts].Remove(1)", "Application.CreateItem(2)"},
+             kContactWrites,
+             {"ContactItem.Save()", "ContactItem.EntryID"}})},
+};
+
+INSTANTIATE_TEST_SUITE_P(Exports, CallSequenceTest, ::testing::ValuesIn(kScenarios),
+                         [](const ::testing::TestParamInfo<Scenario>& param) {
+                             std::string name;
+                             for (const char* c = param.param.name; *c; ++c) {
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             }
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace tarnex_test
