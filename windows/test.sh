@@ -96,4 +96,22 @@ register LocalServer32 "$win_bin\\simpim_relay.exe" InprocServer32
 # thread without COM belongs to the in-process run above.
 run "out-of-process server" --gtest_filter='-UnregisteredPim.*:RegisteredOutlook.ThreadWithoutComCannotCreateTheServer' --out-of-process
 
+# Text and dates on the Windows runtime (tarnex_portable_tests_win): the code
+# page table with the active code page 1252 and then 932 (Wine takes it from
+# LC_ALL), and the codec's date tests under msvcrt.
+portable_tests() {
+  [ "${TARNEX_NO_BUILD:-0}" = 1 ] || cmake --build "$build" -j 2 --target tarnex_portable_tests_win
+  cp "$build"/tarnex_portable_tests_win.exe "$bin/"
+  local locale
+  for locale in en_US.UTF-8 ja_JP.UTF-8; do
+    echo "== text and dates, LC_ALL=$locale"
+    if ! (cd "$bin" && LC_ALL="$locale" timeout "${TARNEX_WINE_TIMEOUT:-300}" "$wine_loader" \
+          tarnex_portable_tests_win.exe --gtest_brief="${TARNEX_GTEST_BRIEF:-1}"); then
+      echo "== text and dates, LC_ALL=$locale: FAILED"
+      status=1
+    fi
+  done
+}
+portable_tests
+
 exit "$status"

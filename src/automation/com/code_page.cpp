@@ -1,5 +1,7 @@
-// The active ANSI code page of Windows (CP_ACP), through the system's own
-// conversions, so that the library agrees byte for byte with its host.
+// The active ANSI code page of Windows (CP_ACP) through the system's own
+// tables, with the system's defaults changed where automation/code_page.h
+// says so: no best fit, one '?' per character outside the BMP, and a stray
+// lead byte that never swallows the byte behind it.
 #include "automation/code_page.h"
 
 #include <windows.h>
@@ -8,7 +10,6 @@
 #include <stdexcept>
 
 namespace tarnex::automation {
-
 namespace {
 
 int CheckedLength(std::size_t size) {
@@ -17,39 +18,121 @@ int CheckedLength(std::size_t size) {
     return static_cast<int>(size);
 }
 
-// WideCharToMultiByte with '?' for the characters the code page lacks; a
-// code page that takes no default character (UTF-8 as the ACP) gets none.
-int ToAnsi(const wchar_t* wide, int wideLength, char* ansi, int ansiLength) {
+UINT Resolve(std::uint32_t codePage) { return codePage == kActiveCodePage ? GetACP() : codePage; }
+
+// UTF-7 and UTF-8 (possible as the active code page on current Windows)
+// encode every character and refuse both a default character and
+// WC_NO_BEST_FIT_CHARS.
+bool IsUnicodePage(UINT page) { return page == CP_UTF7 || page == CP_UTF8; }
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// The text for WideCharToMultiByte: a surrogate pair the page cannot hold,
+// and any lone surrogate, as one '?' each, so that the system's one default
+// character per UTF-16 unit becomes one per character.
+std::wstring PremapSurrogates(std::u16string_view wide, bool keepPairs) {
+    std::wstring out;
+    out.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char16_t c = wide[i];
+        const bool pair = IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1]);
+        if (pair && keepPairs) {
+            out += static_cast<wchar_t>(c);
+            out += static_cast<wchar_t>(wide[++i]);
+        } else if (pair || IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            if (pair) ++i;
+            out += L'?';
+        } else {
+            out += static_cast<wchar_t>(c);
+        }
+    }
+    return out;
+}
+
+int ToAnsi(UINT page, const std::wstring& wide, char* ansi, int ansiLength) {
     static const char kDefaultChar[] = "?";
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, wide, wideLength, ansi, ansiLength, kDefaultChar, nullptr);
-    if (length == 0 && GetLastError() == ERROR_INVALID_PARAMETER)
-        return WideCharToMultiByte(CP_ACP, 0, wide, wideLength, ansi, ansiLength, nullptr, nullptr);
-    return length;
+    const bool unicode = IsUnicodePage(page);
+    return WideCharToMultiByte(page, unicode ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(),
+                               CheckedLength(wide.size()), ansi, ansiLength, unicode ? nullptr : kDefaultChar,
+                               nullptr);
+}
+
+bool IsDoubleBytePage(UINT page) {
+    CPINFO info;
+    if (!GetCPInfo(page, &info)) throw std::invalid_argument("code page not installed");
+    return info.MaxCharSize == 2;
+}
+
+// The bytes that can follow a lead byte in the system's double-byte pages;
+// for a page not listed, any byte but the ASCII controls, digits and
+// punctuation below '@', DEL and 0xFF.
+bool IsTrailByte(UINT page, unsigned char b) {
+    switch (page) {
+        case 932:
+            return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+        case 936:
+            return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+        case 949:
+            return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
+        case 950:
+            return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
+        default:
+            return b >= 0x40 && b != 0x7F && b != 0xFF;
+    }
+}
+
+// Appends the characters of a run with no broken pair in it.
+void AppendRun(UINT page, std::string_view ansi, std::u16string& wide) {
+    if (ansi.empty()) return;
+    const int ansiLength = CheckedLength(ansi.size());
+    const int length = MultiByteToWideChar(page, 0, ansi.data(), ansiLength, nullptr, 0);
+    if (length <= 0) return;
+    std::wstring run(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(page, 0, ansi.data(), ansiLength, run.data(), length);
+    wide.append(run.begin(), run.end());
 }
 
 }  // namespace
 
-std::u16string AnsiToWide(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    const int ansiLength = CheckedLength(ansi.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, nullptr, 0);
-    if (length <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, wide.data(), length);
-    return std::u16string(wide.begin(), wide.end());
+std::u16string AnsiToWideIn(std::uint32_t codePage, std::string_view ansi) {
+    const UINT page = Resolve(codePage);
+    std::u16string wide;
+    if (!IsDoubleBytePage(page)) {
+        AppendRun(page, ansi, wide);
+        return wide;
+    }
+    // The system would take a lead byte and whatever follows it as a pair:
+    // convert run by run, a stray lead byte between two runs as '?'.
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        if (!IsDBCSLeadByteEx(page, static_cast<BYTE>(ansi[i]))) continue;
+        if (i + 1 < ansi.size() && IsTrailByte(page, static_cast<unsigned char>(ansi[i + 1]))) {
+            ++i;
+            continue;
+        }
+        AppendRun(page, ansi.substr(runStart, i - runStart), wide);
+        wide += u'?';
+        runStart = i + 1;
+    }
+    AppendRun(page, ansi.substr(runStart), wide);
+    return wide;
 }
 
-std::string WideToAnsi(std::u16string_view wide) {
+std::string WideToAnsiIn(std::uint32_t codePage, std::u16string_view wide) {
     if (wide.empty()) return {};
-    const std::wstring source(wide.begin(), wide.end());
-    const int wideLength = CheckedLength(source.size());
-    const int length = ToAnsi(source.data(), wideLength, nullptr, 0);
+    const UINT page = Resolve(codePage);
+    const std::wstring source = PremapSurrogates(wide, IsUnicodePage(page));
+    const int length = ToAnsi(page, source, nullptr, 0);
     if (length <= 0) return {};
     std::string ansi(static_cast<std::size_t>(length), '\0');
-    ToAnsi(source.data(), wideLength, ansi.data(), length);
+    ToAnsi(page, source, ansi.data(), length);
     return ansi;
 }
+
+std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWideIn(kActiveCodePage, ansi); }
+
+std::string WideToAnsi(std::u16string_view wide) { return WideToAnsiIn(kActiveCodePage, wide); }
 
 bool IsAnsiLeadByte(unsigned char byte) noexcept { return IsDBCSLeadByte(byte) != FALSE; }
 

@@ -10,9 +10,11 @@ namespace {
 
 constexpr unsigned char kTrailFirst = 0x40;
 constexpr unsigned char kTrailLast = 0xFC;
-// What the system gives for a byte pair that is not a character: the page's
-// default character, KATAKANA MIDDLE DOT.
+// What the system gives for a well-formed pair the page leaves undefined:
+// the page's default character, KATAKANA MIDDLE DOT.
 constexpr char16_t kDefaultWide = 0x30FB;
+// A lead byte without a trail byte (see automation/code_page.h).
+constexpr char16_t kBrokenLead = u'?';
 
 bool IsTrailByte(unsigned char byte) { return byte >= kTrailFirst && byte <= kTrailLast && byte != 0x7F; }
 
@@ -69,8 +71,8 @@ bool IsCp932LeadByte(unsigned char byte) noexcept {
 
 // A lead byte followed by a trail byte is one character, or the default
 // character when the pair is undefined. A lead byte without a trail byte
-// (at the end, or before a byte that cannot trail) becomes the default
-// character on its own and the next byte is read afresh.
+// (at the end, or before a byte that cannot trail) becomes '?' on its own
+// and the next byte is read afresh.
 std::u16string Cp932ToWide(std::string_view ansi) {
     std::u16string wide;
     wide.reserve(ansi.size());
@@ -82,7 +84,7 @@ std::u16string Cp932ToWide(std::string_view ansi) {
         }
         const auto trail = i + 1 < ansi.size() ? static_cast<unsigned char>(ansi[i + 1]) : 0;
         if (!IsTrailByte(trail)) {
-            wide += kDefaultWide;
+            wide += kBrokenLead;
             continue;
         }
         const char16_t c = kCp932Rows[RowOf(byte)][trail - kTrailFirst];

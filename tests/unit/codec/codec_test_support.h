@@ -1,13 +1,10 @@
-// Process-wide settings the codec depends on, set for one test and restored,
-// and a buffer that shows writes outside its usable part.
+// The in-process code page, set for one test and restored (time zones are in
+// scoped_time_zone.h), and a buffer that shows writes outside its usable part.
 #pragma once
 
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <time.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,32 +12,6 @@
 #include "automation/inproc/active_code_page.h"
 
 namespace tarnex::codec::test_support {
-
-inline constexpr const char* kUtc = "UTC0";
-inline constexpr const char* kOneHourEast = "<+01>-1";
-inline constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
-inline constexpr const char* kUsEastern = "EST5EDT,M3.2.0,M11.1.0";
-
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* rules) {
-        if (const char* old = std::getenv("TZ")) saved_ = old;
-        setenv("TZ", rules, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        if (saved_)
-            setenv("TZ", saved_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
 
 class ScopedCodePage {
 public:

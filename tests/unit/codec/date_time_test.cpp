@@ -6,7 +6,7 @@
 #include <limits>
 #include <ostream>
 
-#include "codec_test_support.h"
+#include "scoped_time_zone.h"
 
 namespace tarnex::codec {
 
@@ -79,7 +79,8 @@ TEST(LocalFieldsToTime32, ConvertsWithinTheRangeBothWays) {
         std::optional<std::int32_t> time;
     } cases[] = {
         {"one hour east", kOneHourEast, {2001, 1, 1, 0, 0, 0}, 978303600},
-        {"US Eastern summer", kUsEastern, {2001, 7, 1, 12, 0, 0}, 994003200},
+        {"US Eastern summer", kUsEastern2001, {2001, 7, 1, 12, 0, 0}, 994003200},
+        {"US Eastern winter", kUsEastern2001, {2001, 1, 15, 12, 0, 0}, 979578000},
         {"first second", kUtc, {1970, 1, 1, 0, 0, 0}, 0},
         {"last second", kUtc, {2038, 1, 19, 3, 14, 7}, 2147483647},
         {"before the first second", kUtc, {1969, 12, 31, 23, 59, 59}, std::nullopt},
@@ -105,10 +106,8 @@ TEST(LocalFieldsToTime32, ResolvesTransitionsToStandardOrDaylightTime) {
         DateFields local;
         std::int32_t standard;  // the instant read as standard time
     } cases[] = {
-        {kCentralEurope, {2001, 3, 25, 2, 30, 0}, 985483800},
-        {kCentralEurope, {2001, 10, 28, 2, 30, 0}, 1004232600},
-        {kUsEastern, {2001, 3, 11, 2, 30, 0}, 984295800},
-        {kUsEastern, {2001, 11, 4, 1, 30, 0}, 1004855400},
+        {kUsEastern2001, {2001, 4, 1, 2, 30, 0}, 986110200},     // skipped
+        {kUsEastern2001, {2001, 10, 28, 1, 30, 0}, 1004250600},  // repeated
     };
     for (const auto& c : cases) {
         ScopedTimeZone zone(c.zone);
