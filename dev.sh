@@ -25,7 +25,7 @@ need_packages() {
     fi
 }
 
-base_packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev googletest
+base_packages=(build-essential cmake ninja-build tzdata libgtest-dev libgmock-dev googletest
                libbenchmark-dev nlohmann-json3-dev libcli11-dev)
 
 # Every option is given on each configure: build/ is shared by both jobs,
