@@ -1,6 +1,7 @@
 #include "simpim/server_hooks.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace simpim {
@@ -12,8 +13,9 @@ Fault Fault::Status(HResult status) { return Fault{Kind::OleStatus, status, {}};
 Fault Fault::OutOfMemory() { return Fault{Kind::OutOfMemory, tarnex::automation::kOutOfMemory, {}}; }
 Fault Fault::Unexpected() { return Fault{Kind::CppFailure, tarnex::automation::kUnexpected, {}}; }
 
-std::optional<Fault> HookState::OnCall(std::string_view object, Dispid dispid, InvokeKind kind) {
-    log_.push_back(CallRecord{std::string(object), dispid, kind});
+std::optional<Fault> HookState::OnCall(std::string_view object, Dispid dispid, InvokeKind kind,
+                                       std::string args) {
+    log_.push_back(CallRecord{std::string(object), dispid, kind, std::move(args)});
     ++calls_;
     auto due = std::find_if(counted_.begin(), counted_.end(),
                             [this](const CountedFault& f) { return f.atCall == calls_; });
@@ -49,6 +51,21 @@ void SimulatedServer::HandBackFromNextItemCall(Variant value) { hooks_->itemOver
 std::int64_t SimulatedServer::CallsTo(std::string_view object, Dispid dispid) const {
     return std::count_if(hooks_->log_.begin(), hooks_->log_.end(),
                          [&](const CallRecord& r) { return r.object == object && r.dispid == dispid; });
+}
+
+}  // namespace simpim
+
+namespace simpim {
+
+std::vector<std::string> SimulatedServer::CallLogLines() const {
+    std::vector<std::string> lines;
+    for (const CallRecord& r : hooks_->log_) {
+        char dispid[16];
+        std::snprintf(dispid, sizeof dispid, "0x%X", static_cast<unsigned>(r.dispid));
+        const char* kind = r.kind == InvokeKind::Get ? "get" : r.kind == InvokeKind::Put ? "put" : "call";
+        lines.push_back(r.object + '.' + dispid + ' ' + kind + '(' + r.args + ')');
+    }
+    return lines;
 }
 
 }  // namespace simpim

@@ -46,13 +46,15 @@ struct CallRecord {
     std::string object;  // "Application", "Items", "ContactItem", "EuMessage", ...
     Dispid dispid = 0;
     InvokeKind kind = InvokeKind::Get;
+    // The arguments in natural order, a put's value last (see arguments_text.h).
+    std::string args;
     friend bool operator==(const CallRecord&, const CallRecord&) = default;
 };
 
 class HookState {
 public:
     // Records a call and tells whether it is to fail, and how.
-    std::optional<Fault> OnCall(std::string_view object, Dispid dispid, InvokeKind kind);
+    std::optional<Fault> OnCall(std::string_view object, Dispid dispid, InvokeKind kind, std::string args);
     // The replacement result armed for the next item call, if any (consumed).
     std::optional<Variant> TakeItemOverride();
 
@@ -95,6 +97,8 @@ public:
     void HandBackFromNextItemCall(Variant value);
 
     const std::vector<CallRecord>& CallLog() const { return hooks_->log_; }
+    // The log as lines "Object.0xDISPID get|put|call(args)", for messages.
+    std::vector<std::string> CallLogLines() const;
     void ClearCallLog() { hooks_->log_.clear(); }
     std::int64_t CallCount() const { return hooks_->calls_; }
     // How many calls were made to the given member (any kind).
