@@ -216,7 +216,9 @@ void OutlookStore::Save(const std::shared_ptr<OutlookItem>& item, const ItemData
     }
 }
 
-void OutlookStore::Move(const std::shared_ptr<OutlookItem>& item, OutlookFolder& folder) {
+void OutlookStore::Move(const std::shared_ptr<OutlookItem>& given, OutlookFolder& folder) {
+    // given may be the folder's own entry, which Unlink drops.
+    const std::shared_ptr<OutlookItem> item = given;
     if (!item->Saved()) item->creationTime_ = item->lastModificationTime_ = Now();
     Unlink(*item);
     OutlookStore& target = folder.Store();
@@ -231,7 +233,8 @@ void OutlookStore::Move(const std::shared_ptr<OutlookItem>& item, OutlookFolder&
     target.Place(item, folder);
 }
 
-void OutlookStore::Delete(const std::shared_ptr<OutlookItem>& item) {
+void OutlookStore::Delete(const std::shared_ptr<OutlookItem>& given) {
+    const std::shared_ptr<OutlookItem> item = given;  // as in Move
     OutlookFolder* deleted = DefaultFolder(kFolderDeletedItems);
     if (!deleted || item->folder_ == deleted || !item->Saved()) {
         Erase(item);
@@ -241,7 +244,8 @@ void OutlookStore::Delete(const std::shared_ptr<OutlookItem>& item) {
     item->Retire();
 }
 
-void OutlookStore::Erase(const std::shared_ptr<OutlookItem>& item) {
+void OutlookStore::Erase(const std::shared_ptr<OutlookItem>& given) {
+    const std::shared_ptr<OutlookItem> item = given;  // as in Move
     Unlink(*item);
     if (item->Saved()) itemsById_.erase(NormalizedHex(item->entryId_));
     item->erased_ = true;

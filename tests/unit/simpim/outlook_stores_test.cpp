@@ -30,6 +30,16 @@ TEST_F(MailboxTest, MoveGivesANewEntryIdAndRetiresTheOldObject) {
     ExpectOutlookException(Method(ns, kGetItemFromId, {Variant(id)}), u"Could not open the item. Try again.");
 }
 
+// Catches a store using the folder's own entry for an item after dropping
+// it, and a mailbox delete that keeps the EntryID.
+TEST_F(MailboxTest, RemoveMovesTheItemToDeletedItemsUnderANewEntryId) {
+    const std::u16string id = server.AddItem(ContactClass()).EntryId();
+    ASSERT_TRUE(Method(ItemsOf(10), 0x54, {Variant(1)}).Ok());
+    ASSERT_EQ(server.Count(3), 1u);
+    EXPECT_NE(server.Folder(3).At(0).EntryId(), id);
+    EXPECT_EQ(server.FindItem(id), nullptr);
+}
+
 // Catches a missing limit, a limit counted per lookup rather than per open
 // object, and a count that never comes down.
 TEST_F(MailboxTest, OpeningMoreItemsThanTheServerAllowsFails) {
