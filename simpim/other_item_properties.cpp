@@ -105,8 +105,15 @@ const PropertyTable& JournalProperties() {
     return table;
 }
 
+// A distribution list has the common item properties and its own, none of a
+// contact's: a contact's DISPID is an unknown member on it. Its subject is
+// its name.
 const PropertyTable& DistListProperties() {
-    static const PropertyTable table{{Text(0x8053, "DLName")}, &CommonItemProperties()};
+    static const PropertyTable table{{
+                                         Text(0x8053, "DLName"),
+                                         ReadOnlyNumber(0x804B, "MemberCount"),
+                                     },
+                                     &CommonItemProperties()};
     return table;
 }
 

@@ -52,8 +52,8 @@ HResult OutlookApplication::Call(Dispid dispid, InvokeKind kind, std::span<const
             if ((hr = ToInt(args[0], type)) != ta::kOk) return hr;
             const ItemClass* itemClass = ClassForItemType(type);
             if (!itemClass) return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
-            result = ItemVariant(context_, context_.store->NewItem(*itemClass));
-            return ta::kOk;
+            return OpenItem(context_, context_.session->DefaultStore().NewItem(*itemClass), result,
+                            exception);
         }
         case kDispidClass:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
@@ -74,7 +74,7 @@ OutlookNamespace::OutlookNamespace(OutlookContext context)
 HResult OutlookNamespace::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                                ExceptionInfo& exception) {
     HResult hr = ta::kOk;
-    OutlookStore& store = *context_.store;
+    OutlookStore& store = context_.session->DefaultStore();
     switch (dispid) {
         case kLogon:
             // Profile, Password, ShowDialog, NewSession: all optional. The
@@ -101,12 +101,14 @@ HResult OutlookNamespace::Call(Dispid dispid, InvokeKind kind, std::span<const V
             if ((hr = ToText(args[0], entryId)) != ta::kOk) return hr;
             const Variant& storeArg = ArgOrMissing(args, 1);
             if (!IsMissing(storeArg) && (hr = ToText(storeArg, storeId)) != ta::kOk) return hr;
-            if (!storeId.empty() && NormalizedHex(storeId) != NormalizedHex(store.StoreId()))
-                return RaiseOutlook(exception, kCouldNotOpenItem, kMapiNotFound);
-            auto item = store.FindItem(entryId);
+            // Only the store the StoreID names is searched. An empty StoreID
+            // is a zero-length store identifier, which Outlook takes as none
+            // given: the default store.
+            OutlookStore* searched = storeId.empty() ? &store : context_.session->FindStore(storeId);
+            if (!searched) return RaiseOutlook(exception, kCouldNotOpenItem, kMapiNotFound);
+            auto item = searched->FindItem(entryId);
             if (!item || entryId.empty()) return RaiseOutlook(exception, kCouldNotOpenItem, kMapiNotFound);
-            result = ItemVariant(context_, std::move(item));
-            return ta::kOk;
+            return OpenItem(context_, std::move(item), result, exception);
         }
         case kNamespaceType:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;

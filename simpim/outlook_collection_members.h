@@ -23,10 +23,14 @@ constexpr Dispid kGetPrevious = 0x59;
 // where Outlook answers Nothing and the cursor stays put.
 inline std::int32_t MoveCursor(Dispid dispid, std::int32_t cursor, std::int32_t count) {
     switch (dispid) {
-        case kGetFirst: return 1;
-        case kGetLast: return count;
-        case kGetNext: return std::min(cursor + 1, count + 1);
-        case kGetPrevious: return std::max(cursor - 1, 0);
+        case kGetFirst:
+            return 1;
+        case kGetLast:
+            return count;
+        case kGetNext:
+            return std::min(cursor + 1, count + 1);
+        case kGetPrevious:
+            return std::max(cursor - 1, 0);
     }
     return cursor;
 }

@@ -14,6 +14,9 @@ inline constexpr char16_t kItemMovedOrDeleted[] = u"The item has been moved or d
 inline constexpr char16_t kInvalidParameters[] =
     u"Could not complete the operation. One or more parameter values are not valid.";
 inline constexpr char16_t kObjectNotFound[] = u"The operation failed. An object could not be found.";
+inline constexpr char16_t kTooManyItemsOpen[] =
+    u"Your server administrator has limited the number of items you can open simultaneously. Try closing "
+    u"messages you have opened or removing attachments and images from unsent messages you are composing.";
 
 // MAPI status codes Outlook reports in the exception's scode.
 constexpr HResult kMapiNotFound = static_cast<HResult>(0x8004010F);

@@ -1,6 +1,7 @@
 // Outlook's MAPIFolder and Folders objects.
 #include <algorithm>
 
+#include "simpim/arguments_text.h"
 #include "simpim/call_args.h"
 #include "simpim/outlook_collection_members.h"
 #include "simpim/entry_ids.h"
@@ -46,7 +47,7 @@ HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<cons
                 if ((hr = ToText(args.back(), name)) != ta::kOk) return hr;
                 if (folder_->DefaultType() != 0 || folder_->Parent() == nullptr || name.empty())
                     return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
-                context_.store->Rename(*folder_, std::move(name));
+                folder_->Store().Rename(*folder_, std::move(name));
                 return ta::kOk;
             }
             result = Variant(folder_->Name());
@@ -57,7 +58,7 @@ HResult OutlookFolderObject::Call(Dispid dispid, InvokeKind kind, std::span<cons
             return ta::kOk;
         case kFolderStoreId:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
-            result = Variant(context_.store->StoreId());
+            result = Variant(folder_->Store().StoreId());
             return ta::kOk;
         case kDispidEntryId:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
@@ -91,7 +92,7 @@ OutlookFoldersObject::OutlookFoldersObject(OutlookContext context, OutlookFolder
 std::vector<OutlookFolder*> OutlookFoldersObject::List() const {
     std::vector<OutlookFolder*> list;
     if (!parent_) {
-        list.push_back(&context_.store->Root());
+        for (const auto& store : context_.session->Stores()) list.push_back(&store->Root());
         return list;
     }
     for (const auto& f : parent_->Subfolders()) list.push_back(f.get());

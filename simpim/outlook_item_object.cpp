@@ -1,7 +1,8 @@
 // An Outlook item object (ContactItem, AppointmentItem, TaskItem, NoteItem,
 // MailItem, MeetingItem, ReportItem, ...). Its properties come from the
 // class's property table; changes stay on the object until Save. Once the
-// object's item is deleted, every member fails as in Outlook.
+// object's item is deleted, or moved where it got a new EntryID, every member
+// fails as in Outlook.
 #include "simpim/call_args.h"
 #include "simpim/outlook_errors.h"
 #include "simpim/outlook_objects.h"
@@ -11,11 +12,38 @@ namespace simpim {
 namespace ta = tarnex::automation;
 using tarnex::automation::Date;
 
+HResult OpenItem(const OutlookContext& context, std::shared_ptr<OutlookItem> item, Variant& result,
+                 ExceptionInfo& exception) {
+    if (!item) {
+        result = Variant(DispatchRef());
+        return ta::kOk;
+    }
+    if (OutlookItemObject* open = item->LiveObject()) {
+        result = Variant(DispatchRef::Share(open));
+        return ta::kOk;
+    }
+    const OutlookStore& store = item->Store();
+    if (store.OpenItems() >= store.OpenItemLimit())
+        return RaiseOutlook(exception, kTooManyItemsOpen, ta::kFail);
+    result = Variant(NewObject<OutlookItemObject>(context, std::move(item)));
+    return ta::kOk;
+}
+
 OutlookItemObject::OutlookItemObject(OutlookContext context, std::shared_ptr<OutlookItem> item)
     : SimObject(context.hooks, item->Class().objectName),
       context_(std::move(context)),
       item_(std::move(item)),
-      working_(item_->Data()) {}
+      countedIn_(&item_->Store()),
+      generation_(item_->Generation()),
+      working_(item_->Data()) {
+    item_->SetLiveObject(this);
+    countedIn_->ItemObjectOpened();
+}
+
+OutlookItemObject::~OutlookItemObject() {
+    if (item_->LiveObject() == this) item_->SetLiveObject(nullptr);
+    countedIn_->ItemObjectClosed();
+}
 
 HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
                                 Variant& result, ExceptionInfo& exception) {
@@ -35,6 +63,9 @@ HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const 
 
     if (kind == InvokeKind::Get) {
         if (def->source == Source::Item) return GetItemState(dispid, result);
+        const double now = context_.session->DefaultStore().Now();
+        if ((hr = context_.session->Guard().Check(item_->Class(), dispid, now, exception)) != ta::kOk)
+            return hr;
         result = working_.Value(*def);
         return ta::kOk;
     }
@@ -46,27 +77,25 @@ HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const 
 
 HResult OutlookItemObject::CallMethod(Dispid dispid, std::span<const Variant> args, Variant& result,
                                       ExceptionInfo& exception) {
-    OutlookStore& store = *context_.store;
+    OutlookStore& store = item_->Store();
     switch (dispid) {
         case kDispidSave:
             store.Save(item_, working_);
             return ta::kOk;
         case kDispidDelete:
             store.Delete(item_);
-            deleted_ = true;
             return ta::kOk;
         case kDispidMove: {
-            // The item moves with its pending changes; in a PST store it keeps
-            // its EntryID. The result is a new object for the moved item; this
-            // one stays usable as well.
+            // The item moves with its pending changes. Within a PST store it
+            // keeps its EntryID and the result is this very object; otherwise
+            // the result is a new object for the moved item and this one fails
+            // from now on.
             if (!args[0].IfDispatch()) return ta::kDispTypeMismatch;
             auto* target = As<OutlookFolderObject>(args[0]);
-            if (!target || &target->Folder().Store() != &store)
-                return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
+            if (!target) return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
             store.Save(item_, working_);
             store.Move(item_, target->Folder());
-            result = ItemVariant(context_, item_);
-            return ta::kOk;
+            return OpenItem(context_, item_, result, exception);
         }
         default:
             return ta::kDispMemberNotFound;
@@ -90,7 +119,7 @@ HResult OutlookItemObject::GetItemState(Dispid dispid, Variant& result) {
         case kDispidParent: {
             // An unsaved item's parent is the folder Save will put it in.
             OutlookFolder* folder = item_->Folder();
-            if (!folder) folder = context_.store->DefaultFolder(item_->Class().saveFolder);
+            if (!folder) folder = item_->Store().DefaultFolder(item_->Class().saveFolder);
             result = FolderVariant(context_, folder);
             return ta::kOk;
         }

@@ -1,6 +1,7 @@
 // Outlook's Items collection: the live contents of one folder.
 #include <algorithm>
 
+#include "simpim/arguments_text.h"
 #include "simpim/call_args.h"
 #include "simpim/outlook_collection_members.h"
 #include "simpim/outlook_errors.h"
@@ -17,19 +18,16 @@ constexpr std::int32_t kOlItems = 16;
 
 }  // namespace
 
-Variant ItemVariant(const OutlookContext& context, std::shared_ptr<OutlookItem> item) {
-    if (!item) return Variant(DispatchRef());
-    return Variant(NewObject<OutlookItemObject>(context, std::move(item)));
-}
-
 OutlookItemsObject::OutlookItemsObject(OutlookContext context, OutlookFolder& folder)
     : SimObject(context.hooks, "Items", LogText(folder.Name())),
       context_(std::move(context)),
       folder_(&folder) {}
 
-Variant OutlookItemsObject::ItemAt(std::int32_t position) const {
-    if (position < 1 || position > static_cast<std::int32_t>(folder_->Count())) return Variant(DispatchRef());
-    return ItemVariant(context_, folder_->Items()[static_cast<std::size_t>(position - 1)]);
+HResult OutlookItemsObject::ItemAt(std::int32_t position, Variant& result, ExceptionInfo& exception) const {
+    std::shared_ptr<OutlookItem> item;
+    if (position >= 1 && position <= static_cast<std::int32_t>(folder_->Count()))
+        item = folder_->Items()[static_cast<std::size_t>(position - 1)];
+    return OpenItem(context_, std::move(item), result, exception);
 }
 
 HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args,
@@ -51,24 +49,21 @@ HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const
             }
             if (const std::u16string* subject = args[0].IfBstr()) {
                 for (const auto& item : folder_->Items()) {
-                    if (item->Data().Text(kDispidSubject) == *subject) {
-                        result = ItemVariant(context_, item);
-                        return ta::kOk;
-                    }
+                    if (item->Data().Text(kDispidSubject) == *subject)
+                        return OpenItem(context_, item, result, exception);
                 }
                 return RaiseOutlook(exception, kObjectNotFound, kMapiNotFound);
             }
             std::int32_t position = 0;
             if ((hr = ToPosition(args[0], count, position, exception)) != ta::kOk) return hr;
-            result = ItemAt(position);
-            return ta::kOk;
+            return ItemAt(position, result, exception);
         }
         case kRemove: {
             // Removing an item deletes it as the item's own Delete does.
             if ((hr = CheckCall(kind, args, InvokeKind::Method, 1, 1)) != ta::kOk) return hr;
             std::int32_t position = 0;
             if ((hr = ToPosition(args[0], count, position, exception)) != ta::kOk) return hr;
-            context_.store->Delete(folder_->Items()[static_cast<std::size_t>(position - 1)]);
+            folder_->Store().Delete(folder_->Items()[static_cast<std::size_t>(position - 1)]);
             return ta::kOk;
         }
         case kGetFirst:
@@ -77,8 +72,7 @@ HResult OutlookItemsObject::Call(Dispid dispid, InvokeKind kind, std::span<const
         case kGetPrevious:
             if ((hr = CheckCall(kind, args, InvokeKind::Method)) != ta::kOk) return hr;
             cursor_ = MoveCursor(dispid, cursor_, count);
-            result = ItemAt(cursor_);
-            return ta::kOk;
+            return ItemAt(cursor_, result, exception);
         case kDispidClass:
             if ((hr = CheckProperty(kind, args, false)) != ta::kOk) return hr;
             result = Variant(kOlItems);

@@ -1,12 +1,13 @@
 // The automation objects of the simulated Outlook 2000, by DISPID:
 // Application, NameSpace, MAPIFolder, Folders, Items and the items. Each
-// object handed out is new and holds only what it needs of the store, so the
-// references the caller holds are the only references there are.
+// object holds only what it needs of the stores, so the references the caller
+// holds are the only references there are. An item has at most one object
+// open on it: every lookup reaching the item hands that one out again.
 #pragma once
 
 #include <memory>
 
-#include "simpim/outlook_store.h"
+#include "simpim/outlook_session.h"
 #include "simpim/sim_object.h"
 
 namespace simpim {
@@ -14,7 +15,7 @@ namespace simpim {
 // What every object of one simulated Outlook shares.
 struct OutlookContext {
     std::shared_ptr<HookState> hooks;
-    std::shared_ptr<OutlookStore> store;
+    std::shared_ptr<OutlookSession> session;
 };
 
 class OutlookApplication final : public SimObject {
@@ -82,20 +83,23 @@ protected:
                  ExceptionInfo& exception) override;
 
 private:
-    Variant ItemAt(std::int32_t position) const;  // from 1; Nothing outside
+    // From 1; Nothing outside.
+    HResult ItemAt(std::int32_t position, Variant& result, ExceptionInfo& exception) const;
     OutlookContext context_;
     OutlookFolder* folder_;
     std::int32_t cursor_ = 0;
 };
 
 // An open item: a copy of the item's saved values that the caller changes
-// and Save stores, as Outlook's item objects behave.
+// and Save stores, as Outlook's item objects behave. While it lives it is the
+// item's one object; it counts against its store's limit of open items.
 class OutlookItemObject final : public SimObject {
 public:
     OutlookItemObject(OutlookContext context, std::shared_ptr<OutlookItem> item);
     const std::shared_ptr<OutlookItem>& Item() const noexcept { return item_; }
 
 protected:
+    ~OutlookItemObject() override;
     HResult Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                  ExceptionInfo& exception) override;
 
@@ -103,16 +107,20 @@ private:
     HResult CallMethod(Dispid dispid, std::span<const Variant> args, Variant& result,
                        ExceptionInfo& exception);
     HResult GetItemState(Dispid dispid, Variant& result);
-    bool Gone() const noexcept { return deleted_ || item_->Erased(); }
+    bool Gone() const noexcept { return generation_ != item_->Generation() || item_->Erased(); }
 
     OutlookContext context_;
     std::shared_ptr<OutlookItem> item_;
+    OutlookStore* countedIn_;
+    std::uint32_t generation_;
     ItemData working_;
-    bool deleted_ = false;
 };
 
 // A new dispatch reference to an object for folder, or Nothing for null.
 Variant FolderVariant(const OutlookContext& context, OutlookFolder* folder);
-Variant ItemVariant(const OutlookContext& context, std::shared_ptr<OutlookItem> item);
+// A reference to the item's object (Nothing for null): the one open on it,
+// or a new one unless its store allows no more open items.
+HResult OpenItem(const OutlookContext& context, std::shared_ptr<OutlookItem> item, Variant& result,
+                 ExceptionInfo& exception);
 
 }  // namespace simpim

@@ -3,10 +3,19 @@
 #include <stdexcept>
 
 #include "simpim/outlook_objects.h"
+#include "simpim/outlook_session.h"
 
 namespace simpim {
 
-OutlookServer::OutlookServer() = default;
+OutlookServer::OutlookServer(StoreKind kind) : session_(std::make_shared<OutlookSession>(kind)) {}
+
+OutlookServer::~OutlookServer() = default;
+
+OutlookStore& OutlookServer::Store() const noexcept { return session_->DefaultStore(); }
+
+OutlookStore& OutlookServer::AddArchiveStore() { return session_->AddArchiveStore(); }
+
+ObjectModelGuard& OutlookServer::Guard() noexcept { return session_->Guard(); }
 
 void* OutlookServer::Factory(void* context) {
     auto* server = static_cast<OutlookServer*>(context);
@@ -16,21 +25,21 @@ void* OutlookServer::Factory(void* context) {
 }
 
 DispatchRef OutlookServer::CreateApplication() {
-    return NewObject<OutlookApplication>(OutlookContext{Hooks(), store_});
+    return NewObject<OutlookApplication>(OutlookContext{Hooks(), session_});
 }
 
 OutlookFolder& OutlookServer::Folder(std::int32_t defaultFolder) {
-    OutlookFolder* folder = store_->DefaultFolder(defaultFolder);
+    OutlookFolder* folder = Store().DefaultFolder(defaultFolder);
     if (!folder) throw std::invalid_argument("no such default folder");
     return *folder;
 }
 
 OutlookFolder& OutlookServer::AddFolder(OutlookFolder& parent, std::u16string name) {
-    return store_->AddFolder(parent, std::move(name));
+    return Store().AddFolder(parent, std::move(name));
 }
 
 OutlookItem& OutlookServer::AddItem(OutlookFolder& folder, const ItemClass& itemClass) {
-    return store_->AddItem(folder, itemClass);
+    return Store().AddItem(folder, itemClass);
 }
 
 OutlookItem& OutlookServer::AddItem(std::int32_t defaultFolder, const ItemClass& itemClass) {
@@ -42,7 +51,7 @@ OutlookItem& OutlookServer::AddItem(const ItemClass& itemClass) {
 }
 
 OutlookItem* OutlookServer::FindItem(std::u16string_view entryId) const {
-    return store_->FindItem(entryId).get();
+    return Store().FindItem(entryId).get();
 }
 
 std::size_t OutlookServer::Count(std::int32_t defaultFolder) { return Folder(defaultFolder).Count(); }

@@ -15,6 +15,15 @@ namespace {
 constexpr std::u16string_view kRecordKey = u"5D2C8E41B07A3F4C9E61D0A7243B9C15";
 constexpr std::string_view kPstPath =
     "C:\\Documents and Settings\\User\\Local Settings\\Application Data\\Microsoft\\Outlook\\outlook.pst";
+constexpr std::u16string_view kArchiveRecordKey = u"A7F0396B12C44E8D85B1E2C07D4F6A93";
+constexpr std::string_view kArchivePath =
+    "C:\\Documents and Settings\\User\\Local Settings\\Application Data\\Microsoft\\Outlook\\archive.pst";
+constexpr std::u16string_view kMailboxGuid = u"C4E81F2A9B3D4C60A1F27E5D0B8C3A46";
+constexpr std::string_view kMailServer = "MAIL01";
+constexpr std::string_view kMailboxDn = "/o=Example/ou=First Site/cn=Recipients/cn=user";
+// How many items a mail server lets one client open at once unless its
+// administrator changed it.
+constexpr std::size_t kMailboxOpenItemLimit = 250;
 
 // Days from 1899-12-30 to the given civil date (proleptic Gregorian).
 long DaysSince1899(long y, unsigned m, unsigned d) {
@@ -44,8 +53,8 @@ const PropertyDef& DefOrThrow(const PropertyDef* def) {
 
 // ---- OutlookItem
 
-OutlookItem::OutlookItem(const ItemClass& itemClass, double now)
-    : data_(itemClass), creationTime_(kNoDate), lastModificationTime_(kNoDate) {
+OutlookItem::OutlookItem(OutlookStore& store, const ItemClass& itemClass, double now)
+    : store_(&store), data_(itemClass), creationTime_(kNoDate), lastModificationTime_(kNoDate) {
     if (itemClass.initialize) itemClass.initialize(data_, now);
 }
 
@@ -91,6 +100,11 @@ void OutlookItem::Set(const PropertyDef& def, const Variant& value) {
     data_.Assign(def, value);
 }
 
+void OutlookItem::Retire() noexcept {
+    ++generation_;
+    liveObject_ = nullptr;
+}
+
 // ---- OutlookFolder
 
 OutlookFolder* OutlookFolder::Subfolder(std::u16string_view name) const noexcept {
@@ -101,11 +115,19 @@ OutlookFolder* OutlookFolder::Subfolder(std::u16string_view name) const noexcept
 
 // ---- OutlookStore
 
-OutlookStore::OutlookStore() : recordKey_(kRecordKey), storeId_(PstStoreId(kRecordKey, kPstPath)) {
-    root_ = std::make_unique<OutlookFolder>();
+OutlookStore::OutlookStore(StoreKind kind) : kind_(kind), root_(std::make_unique<OutlookFolder>()) {
     root_->store_ = this;
-    root_->name_ = u"Personal Folders";
-    root_->entryId_ = PstEntryId(recordKey_, NodeType::Folder, 0x12);
+    if (kind == StoreKind::ServerMailbox) {
+        recordKey_ = kMailboxGuid;
+        storeId_ = MailboxStoreId(kMailServer, kMailboxDn);
+        root_->name_ = u"Mailbox - User";
+        openItemLimit_ = kMailboxOpenItemLimit;
+    } else {
+        recordKey_ = kRecordKey;
+        storeId_ = PstStoreId(kRecordKey, kPstPath);
+        root_->name_ = u"Personal Folders";
+    }
+    root_->entryId_ = NewFolderEntryId(*root_);
     struct Default {
         std::int32_t type;
         std::u16string_view name;
@@ -120,6 +142,42 @@ OutlookStore::OutlookStore() : recordKey_(kRecordKey), storeId_(PstStoreId(kReco
     }
 }
 
+OutlookStore::OutlookStore(ArchiveTag)
+    : kind_(StoreKind::PersonalFolders),
+      recordKey_(kArchiveRecordKey),
+      storeId_(PstStoreId(kArchiveRecordKey, kArchivePath)),
+      root_(std::make_unique<OutlookFolder>()) {
+    root_->store_ = this;
+    root_->name_ = u"Archive Folders";
+    root_->entryId_ = NewFolderEntryId(*root_);
+    AddFolder(*root_, u"Contacts");
+    AddFolder(*root_, u"Inbox");
+}
+
+std::unique_ptr<OutlookStore> OutlookStore::NewArchive() {
+    return std::unique_ptr<OutlookStore>(new OutlookStore(ArchiveTag{}));
+}
+
+std::u16string OutlookStore::NewFolderEntryId(OutlookFolder& folder) {
+    if (kind_ == StoreKind::PersonalFolders) {
+        // The root is the file's fixed top folder node.
+        return PstEntryId(recordKey_, NodeType::Folder, folder.parent_ ? nextFolderNode_++ : 0x12);
+    }
+    folder.counter_ = nextMailboxCounter_++;
+    return MailboxFolderEntryId(recordKey_, folder.counter_);
+}
+
+std::u16string OutlookStore::NewItemEntryId(const OutlookFolder& folder) {
+    if (kind_ == StoreKind::PersonalFolders)
+        return PstEntryId(recordKey_, NodeType::Message, nextItemNode_++);
+    return MailboxItemEntryId(recordKey_, folder.counter_, nextMailboxCounter_++);
+}
+
+void OutlookStore::ItemObjectOpened() noexcept {
+    ++openItems_;
+    peakOpenItems_ = std::max(peakOpenItems_, openItems_);
+}
+
 OutlookFolder* OutlookStore::DefaultFolder(std::int32_t type) const noexcept {
     if (type == 0) return nullptr;
     for (const auto& f : root_->subfolders_)
@@ -132,13 +190,13 @@ OutlookFolder& OutlookStore::AddFolder(OutlookFolder& parent, std::u16string nam
     folder->store_ = this;
     folder->parent_ = &parent;
     folder->name_ = std::move(name);
-    folder->entryId_ = PstEntryId(recordKey_, NodeType::Folder, nextFolderNode_++);
+    folder->entryId_ = NewFolderEntryId(*folder);
     parent.subfolders_.push_back(std::move(folder));
     return *parent.subfolders_.back();
 }
 
 std::shared_ptr<OutlookItem> OutlookStore::NewItem(const ItemClass& itemClass) {
-    return std::make_shared<OutlookItem>(itemClass, Now());
+    return std::make_shared<OutlookItem>(*this, itemClass, Now());
 }
 
 OutlookItem& OutlookStore::AddItem(OutlookFolder& folder, const ItemClass& itemClass) {
@@ -158,24 +216,40 @@ void OutlookStore::Save(const std::shared_ptr<OutlookItem>& item, const ItemData
     }
 }
 
-void OutlookStore::Move(const std::shared_ptr<OutlookItem>& item, OutlookFolder& folder) {
+void OutlookStore::Move(const std::shared_ptr<OutlookItem>& given, OutlookFolder& folder) {
+    // given may be the folder's own entry, which Unlink drops.
+    const std::shared_ptr<OutlookItem> item = given;
     if (!item->Saved()) item->creationTime_ = item->lastModificationTime_ = Now();
     Unlink(*item);
-    Place(item, folder);
+    OutlookStore& target = folder.Store();
+    if (item->Saved() && (&target != this || kind_ != StoreKind::PersonalFolders)) {
+        // A new message in the target folder: new EntryID, and the objects
+        // open on the old one are left pointing at nothing.
+        itemsById_.erase(NormalizedHex(item->entryId_));
+        item->entryId_.clear();
+        item->Retire();
+    }
+    item->store_ = &target;
+    target.Place(item, folder);
 }
 
-void OutlookStore::Delete(const std::shared_ptr<OutlookItem>& item) {
+void OutlookStore::Delete(const std::shared_ptr<OutlookItem>& given) {
+    const std::shared_ptr<OutlookItem> item = given;  // as in Move
     OutlookFolder* deleted = DefaultFolder(kFolderDeletedItems);
-    if (item->folder_ == deleted || !item->Saved())
+    if (!deleted || item->folder_ == deleted || !item->Saved()) {
         Erase(item);
-    else
-        Move(item, *deleted);
+        return;
+    }
+    Move(item, *deleted);
+    item->Retire();
 }
 
-void OutlookStore::Erase(const std::shared_ptr<OutlookItem>& item) {
+void OutlookStore::Erase(const std::shared_ptr<OutlookItem>& given) {
+    const std::shared_ptr<OutlookItem> item = given;  // as in Move
     Unlink(*item);
     if (item->Saved()) itemsById_.erase(NormalizedHex(item->entryId_));
     item->erased_ = true;
+    item->Retire();
 }
 
 std::shared_ptr<OutlookItem> OutlookStore::FindItem(std::u16string_view entryId) const {
@@ -198,7 +272,7 @@ double OutlookStore::Now() const { return fixedNow_ != 0.0 ? fixedNow_ : LocalNo
 
 void OutlookStore::Place(const std::shared_ptr<OutlookItem>& item, OutlookFolder& folder) {
     if (!item->Saved()) {
-        item->entryId_ = PstEntryId(recordKey_, NodeType::Message, nextItemNode_++);
+        item->entryId_ = NewItemEntryId(folder);
         itemsById_[item->entryId_] = item;
     }
     item->folder_ = &folder;

@@ -1,9 +1,11 @@
-// The data of the simulated Outlook: one Personal Folders message store with
-// its folder tree and items. The automation objects read and change it; the
-// server's C++ interface lets tests build and inspect it directly.
+// The data of the simulated Outlook: a message store with its folder tree and
+// items, either a Personal Folders file or a mailbox on a mail server. The
+// automation objects read and change it; the server's C++ interface lets
+// tests build and inspect it directly.
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
@@ -16,14 +18,22 @@
 namespace simpim {
 
 class OutlookFolder;
+class OutlookItemObject;
 class OutlookStore;
+
+enum class StoreKind : std::uint8_t {
+    PersonalFolders,  // a .pst file: items keep their EntryID when moved
+    ServerMailbox,    // a server mailbox: a moved item gets a new EntryID
+};
 
 // An item of the store, or a new one not yet saved.
 class OutlookItem {
 public:
-    OutlookItem(const ItemClass& itemClass, double now);
+    OutlookItem(OutlookStore& store, const ItemClass& itemClass, double now);
 
     const ItemClass& Class() const noexcept { return data_.Class(); }
+    // The store the item belongs to (a new item: the one it will be saved in).
+    OutlookStore& Store() const noexcept { return *store_; }
     // Empty until the item is first saved.
     const std::u16string& EntryId() const noexcept { return entryId_; }
     bool Saved() const noexcept { return !entryId_.empty(); }
@@ -36,6 +46,14 @@ public:
 
     // The saved property values.
     const ItemData& Data() const noexcept { return data_; }
+
+    // The automation object open on the item, if any. Not a reference: the
+    // object clears it when it goes, so lookups can hand the same one out.
+    OutlookItemObject* LiveObject() const noexcept { return liveObject_; }
+    void SetLiveObject(OutlookItemObject* object) noexcept { liveObject_ = object; }
+    // Changes whenever the objects open on the item must stop working: it was
+    // deleted, or moved where it got a new EntryID.
+    std::uint32_t Generation() const noexcept { return generation_; }
 
     // Direct access for tests, by DISPID or property name. Get answers the
     // item-state properties too (Class, EntryID, times); Set bypasses the
@@ -50,10 +68,15 @@ public:
 private:
     friend class OutlookStore;
     void Set(const PropertyDef& def, const Variant& value);
+    // Detaches the open objects, which fail from now on.
+    void Retire() noexcept;
+    OutlookStore* store_;
     ItemData data_;
     std::u16string entryId_;
     OutlookFolder* folder_ = nullptr;
     bool erased_ = false;
+    OutlookItemObject* liveObject_ = nullptr;
+    std::uint32_t generation_ = 0;
     double creationTime_;
     double lastModificationTime_;
 };
@@ -82,17 +105,23 @@ private:
     std::u16string name_;
     std::u16string entryId_;
     std::int32_t defaultType_ = 0;
+    std::uint64_t counter_ = 0;  // a mailbox folder's number, part of its items' EntryIDs
     std::vector<std::shared_ptr<OutlookItem>> items_;
     std::vector<std::unique_ptr<OutlookFolder>> subfolders_;
 };
 
 class OutlookStore {
 public:
-    // A store named "Personal Folders" holding Outlook 2000's default folders.
-    OutlookStore();
+    // A store holding Outlook 2000's default folders: "Personal Folders", or
+    // the user's server mailbox.
+    explicit OutlookStore(StoreKind kind = StoreKind::PersonalFolders);
+    // A second Personal Folders file, "Archive Folders", with no default
+    // folders but a Contacts and an Inbox folder.
+    static std::unique_ptr<OutlookStore> NewArchive();
     OutlookStore(const OutlookStore&) = delete;
     OutlookStore& operator=(const OutlookStore&) = delete;
 
+    StoreKind Kind() const noexcept { return kind_; }
     const std::u16string& StoreId() const noexcept { return storeId_; }
     void SetStoreId(std::u16string storeId) { storeId_ = std::move(storeId); }
 
@@ -110,7 +139,9 @@ public:
     // Stores data as the item's values; a new item goes to the default folder
     // of its class. LastModificationTime becomes now.
     void Save(const std::shared_ptr<OutlookItem>& item, const ItemData& data);
-    // Puts the item at the end of folder (saving a new one there).
+    // Puts the item at the end of folder (saving a new one there). Within a
+    // Personal Folders store the item keeps its EntryID and open objects;
+    // otherwise it gets a new EntryID and its open objects fail.
     void Move(const std::shared_ptr<OutlookItem>& item, OutlookFolder& folder);
     // Moves the item to Deleted Items, or deletes it for good when it is there.
     void Delete(const std::shared_ptr<OutlookItem>& item);
@@ -124,18 +155,38 @@ public:
     double Now() const;
     void SetNow(double date) { fixedNow_ = date; }
 
+    // Item objects open on the store's items now, the most open at once since
+    // the last reset, and how many the store lets be open at once (a server
+    // mailbox: 250 unless set; Personal Folders: no limit).
+    std::size_t OpenItems() const noexcept { return openItems_; }
+    std::size_t PeakOpenItems() const noexcept { return peakOpenItems_; }
+    void ResetPeakOpenItems() noexcept { peakOpenItems_ = openItems_; }
+    std::size_t OpenItemLimit() const noexcept { return openItemLimit_; }
+    void SetOpenItemLimit(std::size_t limit) noexcept { openItemLimit_ = limit; }
+    void ItemObjectOpened() noexcept;
+    void ItemObjectClosed() noexcept { --openItems_; }
+
 private:
+    struct ArchiveTag {};
+    explicit OutlookStore(ArchiveTag);
+    std::u16string NewFolderEntryId(OutlookFolder& folder);
+    std::u16string NewItemEntryId(const OutlookFolder& folder);
     void Place(const std::shared_ptr<OutlookItem>& item, OutlookFolder& folder);
     void Unlink(OutlookItem& item);
     OutlookFolder* FindFolderIn(OutlookFolder& folder, std::u16string_view normalized) const;
 
-    std::u16string recordKey_;
+    StoreKind kind_;
+    std::u16string recordKey_;  // a .pst file's record key, or the mailbox's identifier
     std::u16string storeId_;
     std::unique_ptr<OutlookFolder> root_;
     std::uint32_t nextFolderNode_ = 0x401;
     std::uint32_t nextItemNode_ = 0x10001;
+    std::uint64_t nextMailboxCounter_ = 0x1A2B01;
     std::map<std::u16string, std::shared_ptr<OutlookItem>> itemsById_;
     double fixedNow_ = 0.0;
+    std::size_t openItems_ = 0;
+    std::size_t peakOpenItems_ = 0;
+    std::size_t openItemLimit_ = std::numeric_limits<std::size_t>::max();
 };
 
 }  // namespace simpim

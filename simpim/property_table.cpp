@@ -22,6 +22,9 @@ PropertyDef ReadOnlyDate(Dispid dispid, std::string_view name, double initial) {
 PropertyDef Number(Dispid dispid, std::string_view name, std::int32_t initial) {
     return PropertyDef{dispid, name, VarType::I4, true, Variant(initial)};
 }
+PropertyDef ReadOnlyNumber(Dispid dispid, std::string_view name, std::int32_t initial) {
+    return PropertyDef{dispid, name, VarType::I4, false, Variant(initial)};
+}
 PropertyDef Flag(Dispid dispid, std::string_view name, bool initial) {
     return PropertyDef{dispid, name, VarType::Bool, true, Variant(initial)};
 }

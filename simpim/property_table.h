@@ -46,6 +46,7 @@ PropertyDef ReadOnlyText(Dispid dispid, std::string_view name);
 PropertyDef DateProperty(Dispid dispid, std::string_view name, double initial = kNoDate);
 PropertyDef ReadOnlyDate(Dispid dispid, std::string_view name, double initial = kNoDate);
 PropertyDef Number(Dispid dispid, std::string_view name, std::int32_t initial = 0);
+PropertyDef ReadOnlyNumber(Dispid dispid, std::string_view name, std::int32_t initial = 0);
 PropertyDef Flag(Dispid dispid, std::string_view name, bool initial = false);
 PropertyDef Computed(Dispid dispid, std::string_view name, VarType type, ComputedGet get, ComputedPut put);
 PropertyDef ItemState(Dispid dispid, std::string_view name, VarType type);

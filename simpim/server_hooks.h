@@ -48,9 +48,8 @@ struct CallRecord {
     std::string object;  // "Application", "Items", "ContactItem", "EuMessage", ...
     Dispid dispid = 0;
     InvokeKind kind = InvokeKind::Get;
-    // The arguments in natural order (for a put, the value last), rendered
-    // as text so that the log holds no reference: 10, "MAPI", true, missing,
-    // date:36892.5, <object>, empty.
+    // The arguments in natural order, a put's value last, as text that
+    // holds no reference (see arguments_text.h).
     std::string args;
     // Which one of its kind the object is: the folder of a MAPIFolder, Items
     // or Folders object; empty for the others.
@@ -59,16 +58,11 @@ struct CallRecord {
     friend bool operator==(const CallRecord&, const CallRecord&) = default;
 };
 
-// The arguments of a call as the call log shows them.
-std::string RenderArguments(std::span<const Variant> args);
-// Text as the call log shows it (UTF-8).
-std::string LogText(std::u16string_view text);
-
 class HookState {
 public:
     // Records a call and tells whether it is to fail, and how.
     std::optional<Fault> OnCall(std::string_view object, std::string_view instance, Dispid dispid,
-                                InvokeKind kind, std::span<const Variant> args);
+                                InvokeKind kind, std::string args);
     // Records that an object's last reference went.
     void OnReleased(std::string_view object, std::string_view instance);
     // The replacement result armed for the next item call, if any (consumed).

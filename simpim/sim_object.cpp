@@ -3,6 +3,8 @@
 #include <new>
 #include <stdexcept>
 
+#include "simpim/arguments_text.h"
+
 namespace simpim {
 
 SimObject::SimObject(std::shared_ptr<HookState> hooks, std::string_view kindName, std::string instance)
@@ -38,7 +40,7 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
         ~Hold() { self->DropReference(); }
     } hold{this};
 
-    if (auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, args)) {
+    if (auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args))) {
         switch (fault->kind) {
             case Fault::Kind::DispatchException:
                 exception = ExceptionInfo{u"Simulated server", fault->description, fault->status};

@@ -63,5 +63,20 @@ TEST_F(OutlookTest, MailingAddressIsTheSelectedAddress) {
     EXPECT_EQ(Get(contact, kMailingAddress).Text(), u"WI");
 }
 
+// Catches a distribution list answering a contact's members (the library
+// would take it for a contact) or lacking its own.
+TEST_F(OutlookTest, DistributionListHasItsOwnMembersAndNoContactOnes) {
+    DispatchRef list = ObjectOf(Method(application, 0x10A, {Variant(7)}));
+    EXPECT_EQ(Get(list, 0xF00A).Int(), 69);
+    EXPECT_EQ(Get(list, 0x1A).Text(), u"IPM.DistList");
+    EXPECT_EQ(Get(list, 0x804B).Int(), 0);  // MemberCount
+    EXPECT_EQ(Put(list, 0x804B, Variant(3)).hr, ta::kDispMemberNotFound);
+    ASSERT_TRUE(Put(list, 0x8053, Variant(u"Team")).Ok());  // DLName
+    for (Dispid contactMember : {Dispid{0x3a06}, Dispid{0x3a11}, Dispid{0x8083}, Dispid{0x3a15}})
+        EXPECT_EQ(Get(list, contactMember).hr, ta::kDispMemberNotFound) << contactMember;
+    ASSERT_TRUE(Method(list, 0xF048).Ok());
+    EXPECT_EQ(server.Count(10), 1u);
+}
+
 }  // namespace
 }  // namespace simpim::testing

@@ -9,6 +9,8 @@ namespace simpim::testing {
 
 class OutlookTest : public ::testing::Test {
 protected:
+    explicit OutlookTest(StoreKind kind = StoreKind::PersonalFolders) : server(kind) {}
+
     void SetUp() override {
         application = DispatchRef::Adopt(static_cast<ta::DispatchObject*>(OutlookServer::Factory(&server)));
         ns = ObjectOf(Method(application, 0x110, {Variant(u"MAPI")}));
@@ -28,10 +30,25 @@ protected:
     DispatchRef Open(const std::u16string& entryId) {
         return ObjectOf(Method(ns, 0x2109, {Variant(entryId), Variant(server.StoreId())}));
     }
+    // Expects the reply to be Outlook's exception with the given text.
+    static void ExpectOutlookException(const Reply& reply, std::u16string_view description) {
+        EXPECT_EQ(reply.hr, ta::kDispException);
+        EXPECT_EQ(reply.exception.description, description);
+    }
 
     OutlookServer server;
     DispatchRef application;
     DispatchRef ns;
+};
+
+}  // namespace simpim::testing
+
+namespace simpim::testing {
+
+// The same with the user's server mailbox as the default store.
+class MailboxTest : public OutlookTest {
+protected:
+    MailboxTest() : OutlookTest(StoreKind::ServerMailbox) {}
 };
 
 }  // namespace simpim::testing
