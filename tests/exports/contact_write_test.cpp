@@ -215,11 +215,6 @@ TEST_F(ContactWriteTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
     EXPECT_EQ(outlook.CallsTo("ContactItem", 0x3a11), 1) << "the name was written before the failure";
     EXPECT_EQ(Saved(item, "LastName"), "Old");
 
-    char id[TARN_ENTRY_ID_SIZE] = "untouched";
-    EXPECT_EQ(lib.AddForOL(id, &refused, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
-    EXPECT_STREQ(id, "untouched");
-    EXPECT_EQ(outlook.CallsTo("ContactItem", simpim::kDispidSave), 0);
-    EXPECT_EQ(outlook.Count(simpim::kFolderContacts), 1u) << "no contact was created";
     outlook.ClearFaults();
 
     EXPECT_EQ(std::string(Read(item).name), "Old;;;;") << "the read showed unsaved values";
@@ -227,6 +222,15 @@ TEST_F(ContactWriteTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
     Fill(good.name, "Good;;;;");
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &good, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_EQ(Saved(item, "LastName"), "Good");
+
+    // A failed add creates nothing and leaves the buffer alone.
+    outlook.FailEveryCall(0x3a17, simpim::Fault::Exception(), "ContactItem");
+    outlook.ClearCallLog();
+    char id[TARN_ENTRY_ID_SIZE] = "untouched";
+    EXPECT_EQ(lib.AddForOL(id, &refused, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
+    EXPECT_STREQ(id, "untouched");
+    EXPECT_EQ(outlook.CallsTo("ContactItem", simpim::kDispidSave), 0);
+    EXPECT_EQ(outlook.Count(simpim::kFolderContacts), 1u) << "no contact was created";
 }
 
 }  // namespace
