@@ -53,6 +53,8 @@ void ExpectOnlyReaderBytes(const ContactRecord& record);
 
 class ContactTest : public OpenOutlookTest {
 protected:
+    using OpenOutlookTest::OpenOutlookTest;
+
     simpim::OutlookItem& AddContact(const PropertyValues& values) {
         simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderContacts, simpim::ContactClass());
         for (const auto& [name, value] : values) item.Set(name, value);

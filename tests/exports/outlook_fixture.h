@@ -20,6 +20,8 @@ inline constexpr const char* kOutlookProgId = "Outlook.Application.9";
 // Registers the simulated Outlook; each test opens the session itself.
 class OutlookTest : public ::testing::Test {
 protected:
+    explicit OutlookTest(simpim::StoreKind kind = simpim::StoreKind::PersonalFolders) : outlook(kind) {}
+
     void SetUp() override {
         tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook);
     }
@@ -54,6 +56,8 @@ protected:
 // The same with the session open.
 class OpenOutlookTest : public OutlookTest {
 protected:
+    using OutlookTest::OutlookTest;
+
     void SetUp() override {
         OutlookTest::SetUp();
         Open();
