@@ -62,7 +62,7 @@ Variant GetAddress(const ItemData& d) {
 }
 
 template <int G>
-void PutAddress(ItemData& d, const Variant& value) {
+void PutAddress(ItemData& d, const Variant& value, double /*now*/) {
     AddressParts parts = ParseAddress(TextOf(value));
     const auto& p = kGroups[static_cast<std::size_t>(Target(d, G))].parts;
     d.SetText(p[0], parts.street);
@@ -80,7 +80,7 @@ Variant GetPart(const ItemData& d) {
 }
 
 template <int G, int P>
-void PutPart(ItemData& d, const Variant& value) {
+void PutPart(ItemData& d, const Variant& value, double /*now*/) {
     d.SetText(kGroups[static_cast<std::size_t>(Target(d, G))].parts[P], TextOf(value));
     AutoSelect(d, G);
 }

@@ -17,8 +17,8 @@ const PropertyTable& CommonItemProperties() {
         Text(kDispidSubject, "Subject"),
         Text(kDispidBody, "Body"),
         Text(0x9001, "Categories"),
-        Number(0x17, "Importance", 1),  // olImportanceNormal
-        Number(0x36, "Sensitivity", 0),
+        Choice(0x17, "Importance", 1, 2),   // olImportanceLow 0 .. olImportanceHigh 2; normal
+        Choice(0x36, "Sensitivity", 0, 3),  // olNormal 0 .. olConfidential 3
         Flag(kDispidUnRead, "UnRead"),
     };
     return table;

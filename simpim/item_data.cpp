@@ -52,10 +52,10 @@ std::u16string ItemData::RawText(Dispid dispid) const {
     return s ? *s : std::u16string();
 }
 
-void ItemData::Assign(const PropertyDef& def, const Variant& value) {
+void ItemData::Assign(const PropertyDef& def, const Variant& value, double now) {
     switch (def.source) {
         case Source::Computed:
-            if (def.put) def.put(*this, value);
+            if (def.put) def.put(*this, value, now);
             return;
         case Source::Item:
             return;

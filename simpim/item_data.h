@@ -33,7 +33,8 @@ public:
 
     // Sets a value already of the property's type: stored, or spread over the
     // stored properties a computed one is made of. Item-state rows are ignored.
-    void Assign(const PropertyDef& def, const Variant& value);
+    // now (a DATE) dates the side effects of a computed put.
+    void Assign(const PropertyDef& def, const Variant& value, double now);
     // Stores a value under dispid as it is.
     void Store(Dispid dispid, Variant value) { values_[dispid] = std::move(value); }
     void SetText(Dispid dispid, std::u16string text) { Store(dispid, Variant(std::move(text))); }

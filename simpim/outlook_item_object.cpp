@@ -71,7 +71,10 @@ HResult OutlookItemObject::Call(Dispid dispid, InvokeKind kind, std::span<const 
     }
     Variant value;
     if ((hr = CoerceTo(args.back(), def->type, value)) != ta::kOk) return hr;
-    working_.Assign(*def, value);
+    // A number outside an enumeration (Importance 3) is refused by Outlook
+    // with its invalid-parameter exception; the item keeps its value.
+    if (!def->Accepts(value)) return RaiseOutlook(exception, kInvalidParameters, kInvalidArgScode);
+    working_.Assign(*def, value, item_->Store().Now());
     return ta::kOk;
 }
 

@@ -53,6 +53,8 @@ const PropertyDef& DefOrThrow(const PropertyDef* def) {
 
 // ---- OutlookItem
 
+// Until its first save an item has neither time: Outlook gives its no-date
+// value, 1 January 4501, for both, not the moment the item was made.
 OutlookItem::OutlookItem(OutlookStore& store, const ItemClass& itemClass, double now)
     : store_(&store), data_(itemClass), creationTime_(kNoDate), lastModificationTime_(kNoDate) {
     if (itemClass.initialize) itemClass.initialize(data_, now);
@@ -97,7 +99,8 @@ void OutlookItem::Set(const PropertyDef& def, const Variant& value) {
     if (def.source == Source::Computed && !def.put) {
         throw std::invalid_argument("the property is derived from others and cannot be set");
     }
-    data_.Assign(def, value);
+    if (!def.Accepts(value)) throw std::invalid_argument("the value is outside the property's enumeration");
+    data_.Assign(def, value, store_->Now());
 }
 
 void OutlookItem::Retire() noexcept {

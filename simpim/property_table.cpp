@@ -25,14 +25,33 @@ PropertyDef Number(Dispid dispid, std::string_view name, std::int32_t initial) {
 PropertyDef ReadOnlyNumber(Dispid dispid, std::string_view name, std::int32_t initial) {
     return PropertyDef{dispid, name, VarType::I4, false, Variant(initial)};
 }
+PropertyDef Choice(Dispid dispid, std::string_view name, std::int32_t initial, std::int32_t maxValue) {
+    PropertyDef def = Number(dispid, name, initial);
+    def.maxValue = maxValue;
+    return def;
+}
 PropertyDef Flag(Dispid dispid, std::string_view name, bool initial) {
     return PropertyDef{dispid, name, VarType::Bool, true, Variant(initial)};
+}
+PropertyDef ReadOnlyFlag(Dispid dispid, std::string_view name, bool initial) {
+    return PropertyDef{dispid, name, VarType::Bool, false, Variant(initial)};
 }
 PropertyDef Computed(Dispid dispid, std::string_view name, VarType type, ComputedGet get, ComputedPut put) {
     return PropertyDef{dispid, name, type, put != nullptr, Variant(), Source::Computed, get, put};
 }
+PropertyDef ComputedChoice(Dispid dispid, std::string_view name, ComputedGet get, ComputedPut put,
+                           std::int32_t maxValue) {
+    PropertyDef def = Computed(dispid, name, VarType::I4, get, put);
+    def.maxValue = maxValue;
+    return def;
+}
 PropertyDef ItemState(Dispid dispid, std::string_view name, VarType type) {
     return PropertyDef{dispid, name, type, false, Variant(), Source::Item};
+}
+
+bool PropertyDef::Accepts(const Variant& value) const noexcept {
+    const std::int32_t* number = value.IfI4();
+    return maxValue < 0 || !number || (*number >= 0 && *number <= maxValue);
 }
 
 PropertyTable::PropertyTable(std::initializer_list<PropertyDef> rows, const PropertyTable* base) {

@@ -27,7 +27,9 @@ enum class Source : std::uint8_t {
 };
 
 using ComputedGet = Variant (*)(const ItemData&);
-using ComputedPut = void (*)(ItemData&, const Variant&);
+// now is the store's clock as a DATE, for puts with a dated side effect (a
+// task marked complete is completed today).
+using ComputedPut = void (*)(ItemData&, const Variant&, double now);
 
 struct PropertyDef {
     Dispid dispid = 0;
@@ -38,6 +40,11 @@ struct PropertyDef {
     Source source = Source::Stored;
     ComputedGet get = nullptr;
     ComputedPut put = nullptr;
+    // An enumeration's values, from 0 to maxValue; -1 for no limit. Outlook
+    // refuses a put of any other number.
+    std::int32_t maxValue = -1;
+
+    bool Accepts(const Variant& value) const noexcept;
 };
 
 // Row helpers for the compact lists.
@@ -47,8 +54,14 @@ PropertyDef DateProperty(Dispid dispid, std::string_view name, double initial = 
 PropertyDef ReadOnlyDate(Dispid dispid, std::string_view name, double initial = kNoDate);
 PropertyDef Number(Dispid dispid, std::string_view name, std::int32_t initial = 0);
 PropertyDef ReadOnlyNumber(Dispid dispid, std::string_view name, std::int32_t initial = 0);
+// A number that takes the values 0 to maxValue of an Outlook enumeration.
+PropertyDef Choice(Dispid dispid, std::string_view name, std::int32_t initial, std::int32_t maxValue);
 PropertyDef Flag(Dispid dispid, std::string_view name, bool initial = false);
+PropertyDef ReadOnlyFlag(Dispid dispid, std::string_view name, bool initial = false);
 PropertyDef Computed(Dispid dispid, std::string_view name, VarType type, ComputedGet get, ComputedPut put);
+// A computed enumeration, 0 to maxValue.
+PropertyDef ComputedChoice(Dispid dispid, std::string_view name, ComputedGet get, ComputedPut put,
+                           std::int32_t maxValue);
 PropertyDef ItemState(Dispid dispid, std::string_view name, VarType type);
 
 class PropertyTable {
