@@ -1,51 +1,20 @@
 #include "simpim/other_item_properties.h"
 
-#include <cmath>
-
 #include "simpim/item_classes.h"
 
 namespace simpim {
 
-using tarnex::automation::Date;
-
 namespace {
 
-constexpr Dispid kAppointmentStart = 0x820D;
-constexpr Dispid kAppointmentEnd = 0x820E;
-
-// A note's subject is the first line of its text.
+// A note's subject is the first line of its text. Outlook's NoteItem declares
+// Subject (0xF7A0) get-only and has no 0x37 member: a put fails as a put of
+// any get-only member does, DISP_E_MEMBERNOTFOUND.
 Variant NoteSubject(const ItemData& d) {
     std::u16string body = d.Text(kDispidBody);
     return Variant(body.substr(0, body.find_first_of(u"\r\n")));
 }
 
 }  // namespace
-
-const PropertyTable& AppointmentProperties() {
-    static const PropertyTable table{{
-                                         DateProperty(kAppointmentStart, "Start"),
-                                         DateProperty(kAppointmentEnd, "End"),
-                                         Text(0x8208, "Location"),
-                                         Flag(0x8215, "AllDayEvent"),
-                                         Number(0x8213, "Duration", 30),
-                                         Flag(0x8503, "ReminderSet"),
-                                     },
-                                     &CommonItemProperties()};
-    return table;
-}
-
-const PropertyTable& TaskProperties() {
-    static const PropertyTable table{{
-                                         DateProperty(0x8104, "StartDate"),
-                                         DateProperty(0x8105, "DueDate"),
-                                         DateProperty(0x810F, "DateCompleted"),
-                                         Flag(0x811C, "Complete"),
-                                         Number(0x8101, "Status", 0),
-                                         Number(0x8102, "PercentComplete", 0),
-                                     },
-                                     &CommonItemProperties()};
-    return table;
-}
 
 const PropertyTable& NoteProperties() {
     static const PropertyTable table{
@@ -58,7 +27,7 @@ const PropertyTable& NoteProperties() {
         Text(kDispidBody, "Body"),
         Text(0x9001, "Categories"),
         Computed(0xF7A0, "Subject", VarType::Bstr, &NoteSubject, nullptr),
-        Number(0x8B00, "Color", 1),  // olYellow
+        Choice(0x8B00, "Color", 3, 4),  // olBlue 0 .. olWhite 4; yellow
         Number(0x8B02, "Width", 200),
         Number(0x8B03, "Height", 166),
         Number(0x8B04, "Left", 80),
@@ -115,13 +84,6 @@ const PropertyTable& DistListProperties() {
                                      },
                                      &CommonItemProperties()};
     return table;
-}
-
-void InitializeAppointment(ItemData& data, double now) {
-    constexpr double kHalfHour = 1.0 / 48.0;
-    double start = std::ceil(now / kHalfHour - 1e-9) * kHalfHour;
-    data.Store(kAppointmentStart, Variant(Date{start}));
-    data.Store(kAppointmentEnd, Variant(Date{start + kHalfHour}));
 }
 
 }  // namespace simpim

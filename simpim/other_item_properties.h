@@ -1,4 +1,5 @@
-// The property tables of the item classes other than contacts.
+// The property tables of the item classes other than contacts (appointments
+// and tasks have files of their own).
 #pragma once
 
 #include "simpim/item_data.h"
