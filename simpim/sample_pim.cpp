@@ -70,34 +70,74 @@ void FillSampleOutlook(OutlookServer& outlook) {
                               {"PagerNumber", Variant(u"555-0177")}});
     other.Set("SelectedMailingAddress", Variant(3));
 
+    // The calendar keeps Central European time, as the Eudora mail's +0100
+    // dates do: CET (UTC+1), and CEST (UTC+2) from 02:00 on the last Sunday
+    // of March, 25 March in 2001, when clocks go on to 03:00.
     Add(outlook, kFolderCalendar, AppointmentClass(), 36900.3,
         {{"Subject", Variant(u"Project review")},
          {"Location", Variant(u"Room 2; east wing")},
-         {"Start", Variant(Date{36910.375})},
+         {"Start", Variant(Date{36910.375})},  // Fri 19 Jan 2001 09:00 to 10:30
          {"End", Variant(Date{36910.4375})},
          {"Body", Variant(u"Agenda:\r\n1. Status\r\n2. Next steps")},
+         {"Categories", Variant(u"Business")},
          {"Importance", Variant(2)}});
     Add(outlook, kFolderCalendar, AppointmentClass(), 36901.5,
         {{"Subject", Variant(u"Dentist")},
-         {"Start", Variant(Date{36915.6875})},
+         {"Start", Variant(Date{36915.6875})},  // Wed 24 Jan 2001 16:30 to 17:30
          {"End", Variant(Date{36915.7291666667})}});
+    Add(outlook, kFolderCalendar, AppointmentClass(), 36902.4,
+        {{"Subject", Variant(u"Trade fair")},
+         {"Location", Variant(u"Exhibition centre, hall 3")},
+         {"Start", Variant(Date{36931.0})},  // all of Fri 9 Feb 2001
+         {"End", Variant(Date{36932.0})},
+         {"AllDayEvent", Variant(true)},
+         {"BusyStatus", Variant(3)}});
+    // Weekly on Mondays from 8 Jan 2001; Items shows the series as its master
+    // item, which holds the first occurrence.
+    OutlookItem& weekly = Add(outlook, kFolderCalendar, AppointmentClass(), 36897.6,
+                              {{"Subject", Variant(u"Team meeting")},
+                               {"Location", Variant(u"Room 2")},
+                               {"Start", Variant(Date{36899.4166666667})},  // 10:00 to 11:00
+                               {"End", Variant(Date{36899.4583333333})},
+                               {"Body", Variant(u"Every Monday.\r\nBring the status list.")}});
+    weekly.Set("IsRecurring", Variant(true));
+    weekly.Set("RecurrenceState", Variant(1));  // olApptMaster
+    // Overnight across the change to summer time: 8 h 45 min on the clock,
+    // 7 h 45 min in fact.
+    Add(outlook, kFolderCalendar, AppointmentClass(), 36950.7,
+        {{"Subject", Variant(u"Night train to Vienna")},
+         {"Location", Variant(u"Munich Hbf, sleeper car 4")},
+         {"Start", Variant(Date{36974.9375})},      // Sat 24 Mar 2001 22:30
+         {"End", Variant(Date{36975.3020833333})},  // Sun 25 Mar 2001 07:15
+         {"Body", Variant(u"Clocks go forward at 02:00 on the way.")}});
 
     Add(outlook, kFolderTasks, TaskClass(), 36902.0,
         {{"Subject", Variant(u"File expense report")},
          {"StartDate", Variant(Date{36903.0})},
-         {"DueDate", Variant(Date{36908.0})}});
+         {"DueDate", Variant(Date{36908.0})},
+         {"Status", Variant(1)},  // olTaskInProgress
+         {"PercentComplete", Variant(25)}});
     Add(outlook, kFolderTasks, TaskClass(), 36902.1,
         {{"Subject", Variant(u"Renew passport")},
          {"DueDate", Variant(Date{36920.0})},
-         {"Complete", Variant(true)},
-         {"DateCompleted", Variant(Date{36905.0})},
-         {"Status", Variant(2)},
-         {"PercentComplete", Variant(100)},
+         {"DateCompleted", Variant(Date{36905.0})},  // completes it
          {"Importance", Variant(0)}});
+    Add(outlook, kFolderTasks, TaskClass(), 36903.4,
+        {{"Subject", Variant(u"Call the insurance about the car")}, {"Importance", Variant(2)}});
+    Add(outlook, kFolderTasks, TaskClass(), 36910.6,
+        {{"Subject", Variant(u"Prepare the trade fair booth")},
+         {"DueDate", Variant(Date{36930.0})},
+         {"Body", Variant(u"Posters\r\nBrochures\r\nDemo laptop")},
+         {"Categories", Variant(u"Business")},
+         {"Importance", Variant(2)}});
 
     Add(outlook, kFolderNotes, NoteClass(), 36904.2,
         {{"Body", Variant(u"Door code 4711\r\nAsk for the new key")}});
     Add(outlook, kFolderNotes, NoteClass(), 36904.9, {{"Body", Variant(u"Buy milk")}});
+    Add(outlook, kFolderNotes, NoteClass(), 36911.3,
+        {{"Body", Variant(u"Wi-Fi at the office\r\nNetwork: Northwind-Guest\r\nKey: on the whiteboard")},
+         {"Categories", Variant(u"Business")},
+         {"Color", Variant(1)}});  // olGreen
 
     Add(outlook, kFolderInbox, MailClass(), 36906.3,
         {{"Subject", Variant(u"Lunch on Friday?")},

@@ -1,7 +1,8 @@
 // A small built-in PIM for the reference host and for tests that need
-// ordinary data: a few contacts, appointments, tasks, notes and mails (with
-// a meeting request among the Inbox mail) in Outlook, and a few messages in
-// Eudora's mailboxes.
+// ordinary data. In Outlook: a few contacts; appointments (a meeting, an
+// all-day event, a weekly series, a night across a daylight-saving change);
+// open and completed tasks; notes of one and more lines; mail, with a meeting
+// request in the Inbox. In Eudora: a few messages in its mailboxes.
 #pragma once
 
 #include "simpim/eudora_server.h"
