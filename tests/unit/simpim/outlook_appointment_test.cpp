@@ -31,8 +31,8 @@ TEST_F(AppointmentTest, NewAppointmentTakesTheNextHalfHour) {
     DispatchRef item = NewAppointment();
     ExpectTimes(item, kDay + 10.5 * kHour, kDay + 11 * kHour);
     EXPECT_EQ(Get(item, kDuration).Int(), 30);
-    EXPECT_FALSE(*Get(item, kAllDayEvent).value.IfBool());
-    EXPECT_FALSE(*Get(item, kIsRecurring).value.IfBool());
+    EXPECT_EQ(Get(item, kAllDayEvent).Bool(), false);
+    EXPECT_EQ(Get(item, kIsRecurring).Bool(), false);
     EXPECT_EQ(Put(item, kIsRecurring, Variant(true)).hr, ta::kDispMemberNotFound);
 }
 
@@ -70,7 +70,7 @@ TEST_F(AppointmentTest, AllDayEventWidensToWholeDays) {
         ASSERT_TRUE(Put(item, kEnd, At(c.end)).Ok());
         ASSERT_TRUE(Put(item, kAllDayEvent, Variant(true)).Ok());
         ExpectTimes(item, c.allDayStart, c.allDayEnd);
-        EXPECT_TRUE(*Get(item, kAllDayEvent).value.IfBool());
+        EXPECT_EQ(Get(item, kAllDayEvent).Bool(), true);
         ASSERT_TRUE(Put(item, kAllDayEvent, Variant(false)).Ok());
         ExpectTimes(item, c.allDayStart, c.allDayEnd);
     }

@@ -32,7 +32,7 @@ protected:
 TEST_F(TaskTest, NewTaskHasNoDates) {
     DispatchRef task = NewTask();
     for (Dispid date : {kStartDate, kDueDate, kDateCompleted}) EXPECT_EQ(Get(task, date).Date(), kNoDate);
-    EXPECT_FALSE(*Get(task, kComplete).value.IfBool());
+    EXPECT_EQ(Get(task, kComplete).Bool(), false);
 }
 
 // Catches a converter that relies on one of the four alone: in Outlook each
@@ -73,7 +73,7 @@ TEST_F(TaskTest, CompletionPropertiesFollowEachOther) {
         SCOPED_TRACE(c.name);
         DispatchRef task = NewTask();
         for (const Step& step : c.steps) ASSERT_TRUE(Put(task, step.dispid, step.value).Ok());
-        EXPECT_EQ(*Get(task, kComplete).value.IfBool(), c.complete);
+        EXPECT_EQ(Get(task, kComplete).Bool(), c.complete);
         EXPECT_EQ(Get(task, kStatus).Int(), c.status);
         EXPECT_EQ(Get(task, kPercentComplete).Int(), c.percent);
         EXPECT_EQ(Get(task, kDateCompleted).Date(), c.completed);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ struct Reply {
     int Int() const {
         const std::int32_t* i = value.IfI4();
         return i ? *i : -999999;
+    }
+    // The value as a boolean; empty when another type came back.
+    std::optional<bool> Bool() const {
+        const bool* b = value.IfBool();
+        return b ? std::optional<bool>(*b) : std::nullopt;
     }
     double Date() const {
         const ta::Date* d = value.IfDate();
