@@ -207,8 +207,8 @@ typedef struct CalendarRecord {
 } CalendarRecord;
 
 /* Each field is asserted at its offset in the block and in the record. */
-#define TARN_CALENDAR_FIELD_AT(field, blockOffset, recordOffset)                           \
-    TARN_STATIC_ASSERT(offsetof(CalendarFields, field) == (blockOffset) &&                 \
+#define TARN_CALENDAR_FIELD_AT(field, blockOffset, recordOffset)                               \
+    TARN_STATIC_ASSERT(offsetof(CalendarFields, field) == (blockOffset) &&                     \
                            offsetof(CalendarRecord, fields) + (blockOffset) == (recordOffset), \
                        "calendar." #field)
 TARN_STATIC_ASSERT(offsetof(CalendarRecord, kind) == 270, "calendar.kind");
