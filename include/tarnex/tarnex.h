@@ -166,6 +166,79 @@ TARN_STATIC_ASSERT(offsetof(ContactRecord, emails) == 7503, "contact.emails");
 TARN_STATIC_ASSERT(offsetof(ContactRecord, tail) == 9399, "contact.tail");
 TARN_STATIC_ASSERT(sizeof(ContactRecord) == 9560, "contact size");
 
+/* CalendarKind: the byte at offset 270 of a calendar record. */
+enum { TARN_CALENDAR_APPOINTMENT = 1, TARN_CALENDAR_TASK = 2 };
+
+/* The field block of a calendar record, from record offset 271: the values
+ * of a vCalendar 1.0 event or to-do. The calendar converters see the record
+ * from here on. Dates are YYYYMMDD (dateCompleted) or YYYYMMDDTHHMMSS, local
+ * time. Only the body's parameter area is ever written by the library. */
+typedef struct CalendarFields {
+    char entryId[TARN_ENTRY_ID_SIZE]; /* the item's EntryID; no parameter area */
+    char categories[278];             /* CATEGORIES (tasks, written only): read up to its zero */
+    char dateCompleted[20];           /* COMPLETED, tasks */
+    char dateCompletedParameters[TARN_PARAMETERS_SIZE];
+    char body[20480]; /* DESCRIPTION */
+    char bodyParameters[TARN_PARAMETERS_SIZE];
+    char dueDate[20]; /* DUE, tasks */
+    char dueDateParameters[TARN_PARAMETERS_SIZE];
+    char end[20]; /* DTEND, appointments */
+    char endParameters[TARN_PARAMETERS_SIZE];
+    char importance[5]; /* PRIORITY: Outlook's Importance, 0 low, 1 normal, 2 high */
+    char importanceParameters[TARN_PARAMETERS_SIZE];
+    char start[20]; /* DTSTART */
+    char startParameters[TARN_PARAMETERS_SIZE];
+    char status[20]; /* STATUS, tasks: "COMPLETED" or "NEEDS ACTION" */
+    char statusParameters[TARN_PARAMETERS_SIZE];
+    char subject[512]; /* SUMMARY */
+    char subjectParameters[TARN_PARAMETERS_SIZE];
+    char spare[20]; /* carries nothing */
+    char spareParameters[TARN_PARAMETERS_SIZE];
+    char location[150]; /* LOCATION, appointments */
+    char locationParameters[TARN_PARAMETERS_SIZE];
+} CalendarFields;
+
+/* An appointment or a task (store TARN_STORE_CALENDAR). The header's entryId
+ * is not written by the readers: the identifier stands in fields.entryId. */
+typedef struct CalendarRecord {
+    PimRecordHeader header; /* type 2, version "1.0" */
+    uint8_t kind;           /* CalendarKind */
+    CalendarFields fields;
+} CalendarRecord;
+
+/* Each field is asserted at its offset in the block and in the record. */
+#define TARN_CALENDAR_FIELD_AT(field, blockOffset, recordOffset)                               \
+    TARN_STATIC_ASSERT(offsetof(CalendarFields, field) == (blockOffset) &&                     \
+                           offsetof(CalendarRecord, fields) + (blockOffset) == (recordOffset), \
+                       "calendar." #field)
+TARN_STATIC_ASSERT(offsetof(CalendarRecord, kind) == 270, "calendar.kind");
+TARN_STATIC_ASSERT(offsetof(CalendarRecord, fields) == 271, "calendar.fields");
+TARN_CALENDAR_FIELD_AT(entryId, 0, 271);
+TARN_CALENDAR_FIELD_AT(categories, 256, 527);
+TARN_CALENDAR_FIELD_AT(dateCompleted, 534, 805);
+TARN_CALENDAR_FIELD_AT(dateCompletedParameters, 554, 825);
+TARN_CALENDAR_FIELD_AT(body, 682, 953);
+TARN_CALENDAR_FIELD_AT(bodyParameters, 21162, 21433);
+TARN_CALENDAR_FIELD_AT(dueDate, 21290, 21561);
+TARN_CALENDAR_FIELD_AT(dueDateParameters, 21310, 21581);
+TARN_CALENDAR_FIELD_AT(end, 21438, 21709);
+TARN_CALENDAR_FIELD_AT(endParameters, 21458, 21729);
+TARN_CALENDAR_FIELD_AT(importance, 21586, 21857);
+TARN_CALENDAR_FIELD_AT(importanceParameters, 21591, 21862);
+TARN_CALENDAR_FIELD_AT(start, 21719, 21990);
+TARN_CALENDAR_FIELD_AT(startParameters, 21739, 22010);
+TARN_CALENDAR_FIELD_AT(status, 21867, 22138);
+TARN_CALENDAR_FIELD_AT(statusParameters, 21887, 22158);
+TARN_CALENDAR_FIELD_AT(subject, 22015, 22286);
+TARN_CALENDAR_FIELD_AT(subjectParameters, 22527, 22798);
+TARN_CALENDAR_FIELD_AT(spare, 22655, 22926);
+TARN_CALENDAR_FIELD_AT(spareParameters, 22675, 22946);
+TARN_CALENDAR_FIELD_AT(location, 22803, 23074);
+TARN_CALENDAR_FIELD_AT(locationParameters, 22953, 23224);
+TARN_STATIC_ASSERT(sizeof(CalendarFields) == 23081, "calendar fields size");
+TARN_STATIC_ASSERT(sizeof(CalendarRecord) == 23352, "calendar size");
+#undef TARN_CALENDAR_FIELD_AT
+
 #define TARN_CONTACT_RECORD_SIZE 9560
 #define TARN_CALENDAR_RECORD_SIZE 23352
 #define TARN_NOTE_RECORD_SIZE 6108

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstddef>
 
+#include "outlook/calendar_reader.h"
+#include "outlook/calendar_writer.h"
 #include "outlook/contact_reader.h"
 #include "outlook/contact_writer.h"
+#include "records/calendar_kind.h"
 
 namespace tarnex::exports {
 
@@ -13,6 +16,8 @@ namespace {
 using records::StoreSelector;
 
 constexpr std::size_t kHeaderEntryId = offsetof(PimRecordHeader, entryId);
+// Calendar records keep their identifier at the start of the field block.
+constexpr std::size_t kCalendarEntryId = records::kCalendarFieldsOffset + offsetof(CalendarFields, entryId);
 
 // Outlook's OlItemType values for Application.CreateItem.
 enum ItemType : std::int32_t {
@@ -30,13 +35,30 @@ void WriteContact(const session::DispatchRef& item, const char* record) {
     outlook::WriteContactFields(item, *reinterpret_cast<const ContactRecord*>(record));
 }
 
+void ReadCalendarEntry(session::PimSession& s, char* record, std::int32_t position, StoreSelector) {
+    outlook::ReadCalendarEntry(s, record, position);
+}
+// The calendar writers are handed the field block (kCalendarFieldsOffset).
+void WriteAppointment(const session::DispatchRef& item, const char* fields) {
+    outlook::WriteAppointmentFields(item, *reinterpret_cast<const CalendarFields*>(fields));
+}
+void WriteTask(const session::DispatchRef& item, const char* fields) {
+    outlook::WriteTaskFields(item, *reinterpret_cast<const CalendarFields*>(fields));
+}
+
 constexpr std::array kReaders{
     StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
+    StoreReader{StoreSelector::Calendar, &ReadCalendarEntry, &outlook::ReadCalendarItem, kCalendarEntryId},
 };
 
 constexpr std::array kWriters{
     StoreWriter{StoreSelector::Contacts, 0, &WriteContact, 0, &session::PimSession::contactItem, kContactItem,
                 0},
+    // A calendar record of any other kind finds no writer: nothing is written.
+    StoreWriter{StoreSelector::Calendar, TARN_CALENDAR_APPOINTMENT, &WriteAppointment,
+                records::kCalendarFieldsOffset, &session::PimSession::appointmentItem, kAppointmentItem, 0},
+    StoreWriter{StoreSelector::Calendar, TARN_CALENDAR_TASK, &WriteTask, records::kCalendarFieldsOffset,
+                &session::PimSession::taskItem, kTaskItem, 0},
 };
 
 }  // namespace

@@ -36,13 +36,18 @@ std::optional<std::int32_t> StoreCount(const PimSession& session, std::int32_t s
     return ItemCount(SingleFolderItems(session, store->selector));
 }
 
-DispatchRef CalendarItemAt(const PimSession& session, std::int32_t position) {
+CalendarPlace LocateCalendarPosition(const PimSession& session, std::int32_t position) {
     const std::int32_t appointments = ItemCount(session.calendar);
-    if (appointments == 0) return ItemAt(session.tasks, position + 1);
+    if (appointments == 0) return {&session.tasks, position + 1, true};
     if (ItemCount(session.tasks) == 0 || position < appointments) {
-        return ItemAt(session.calendar, position + 1);
+        return {&session.calendar, position + 1, false};
     }
-    return ItemAt(session.tasks, position - appointments + 1);
+    return {&session.tasks, position - appointments + 1, true};
+}
+
+DispatchRef CalendarItemAt(const PimSession& session, std::int32_t position) {
+    const CalendarPlace place = LocateCalendarPosition(session, position);
+    return ItemAt(*place.items, place.index);
 }
 
 }  // namespace tarnex::session

@@ -18,8 +18,16 @@ const DispatchRef& SingleFolderItems(const PimSession& session, records::StoreSe
 // selector that names no store.
 std::optional<std::int32_t> StoreCount(const PimSession& session, std::int32_t selector);
 
-// The calendar store's item at a position: Calendar items first, then Tasks.
+// Where a calendar store position lies: Calendar items first, then Tasks.
+struct CalendarPlace {
+    const DispatchRef* items;  // the session's Calendar or Tasks collection
+    std::int32_t index;        // Outlook's index in it, from 1
+    bool isTask;
+};
 // Counts are asked anew; the Tasks count only when the Calendar has items.
+CalendarPlace LocateCalendarPosition(const PimSession& session, std::int32_t position);
+
+// The calendar store's item at a position, located as above.
 DispatchRef CalendarItemAt(const PimSession& session, std::int32_t position);
 
 }  // namespace tarnex::session

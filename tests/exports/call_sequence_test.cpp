@@ -3,6 +3,7 @@
 // a wrong argument or a slot released at the wrong moment fails here with the
 // first differing call named.
 #include <cctype>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -263,6 +264,75 @@ const Scenario kScenarios[] = {
               "Items[Contacts].Count", "Items[Contacts].Remove(1)", "Application.CreateItem(2)"},
              kContactWrites,
              {"ContactItem.Save()", "ContactItem.EntryID"}})},
+    {"single appointment read",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         CalendarRecord record;
+         lib.GetSingleObjectForOL(&record, ids.appointment.c_str(), TARN_STORE_CALENDAR);
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$appointment\", \"$store\")",
+      "AppointmentItem.Parent", "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(9)",
+      "MAPIFolder[Calendar].EntryID", "MAPIFolder[Calendar].EntryID", "~MAPIFolder[Calendar]",
+      "AppointmentItem.Class", "AppointmentItem.MessageClass", "AppointmentItem.EntryID",
+      "AppointmentItem.Subject", "AppointmentItem.Body", "AppointmentItem.Start", "AppointmentItem.End",
+      "AppointmentItem.Importance", "AppointmentItem.Location"}},
+    {"single task read",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         CalendarRecord record;
+         lib.GetSingleObjectForOL(&record, ids.task.c_str(), TARN_STORE_CALENDAR);
+     },
+     // Not the Calendar folder: the Tasks folder is asked for next.
+     {"MAPIFolder[Notes].StoreID",
+      "NameSpace.GetItemFromID(\"$task\", \"$store\")",
+      "TaskItem.Parent",
+      "~MAPIFolder[Notes]",
+      "NameSpace.GetDefaultFolder(9)",
+      "MAPIFolder[Tasks].EntryID",
+      "MAPIFolder[Calendar].EntryID",
+      "NameSpace.GetDefaultFolder(13)",
+      "MAPIFolder[Tasks].EntryID",
+      "~MAPIFolder[Tasks]",
+      "~MAPIFolder[Calendar]",
+      "TaskItem.Class",
+      "TaskItem.MessageClass",
+      "TaskItem.EntryID",
+      "TaskItem.Subject",
+      "TaskItem.Body",
+      "TaskItem.StartDate",
+      "TaskItem.DueDate",
+      "TaskItem.DateCompleted",
+      "TaskItem.Importance",
+      "TaskItem.Complete"}},
+    {"single task write",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         CalendarRecord record{};
+         record.kind = TARN_CALENDAR_TASK;
+         std::strcpy(record.fields.dateCompleted, "20010114");
+         std::strcpy(record.fields.start, "20010112T120000");
+         std::strcpy(record.fields.dueDate, "20010129");
+         std::strcpy(record.fields.status, "COMPLETED");
+         lib.SetSingleObjectForOL(ids.task.c_str(), &record, TARN_STORE_CALENDAR);
+     },
+     // Complete after the dates, Subject last.
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$task\", \"$store\")",
+      "TaskItem.Categories = \"\"", "TaskItem.DateCompleted = date:36905", "TaskItem.Body = \"\"",
+      "TaskItem.StartDate = date:36903.5", "TaskItem.DueDate = date:36920", "TaskItem.Importance = 0",
+      "TaskItem.Complete = true", "TaskItem.Subject = \"\"", "TaskItem.Save()"}},
+    {"appointment added",
+     true,
+     [](const Library& lib, const Ids&) {
+         CalendarRecord record{};
+         record.kind = TARN_CALENDAR_APPOINTMENT;
+         std::strcpy(record.fields.start, "20010119T090000");
+         std::strcpy(record.fields.end, "20010119T103000");
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.AddForOL(id, &record, TARN_STORE_CALENDAR);
+     },
+     {"Application.CreateItem(1)", "AppointmentItem.Subject = \"\"", "AppointmentItem.Body = \"\"",
+      "AppointmentItem.Start = date:36910.4", "AppointmentItem.End = date:36910.4",
+      "AppointmentItem.Location = \"\"", "AppointmentItem.Save()", "AppointmentItem.EntryID"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exports, CallSequenceTest, ::testing::ValuesIn(kScenarios),
