@@ -95,10 +95,16 @@ TEST_F(CalendarWriteTest, TaskRecordsSetEveryTaskProperty) {
         RecordBytes fields;
         Values changed;
     } cases[] = {
-        // Dates stay; texts, importance and completion are always set.
+        // Dates stay; texts, importance and completion are always set, and
+        // Outlook clears the completion date of a task no longer complete.
         {"empty record",
          {},
-         {{"Subject", ""}, {"Body", ""}, {"Categories", ""}, {"Importance", "0"}, {"Complete", "false"}}},
+         {{"Subject", ""},
+          {"Body", ""},
+          {"Categories", ""},
+          {"Importance", "0"},
+          {"Complete", "false"},
+          {"DateCompleted", "date 949998.000000"}}},
         {"every field",
          {{cal::kSubject, "Pay"},
           {cal::kBody, "a=0D=0A=\nb=3D"},
@@ -113,7 +119,7 @@ TEST_F(CalendarWriteTest, TaskRecordsSetEveryTaskProperty) {
          {{"Subject", "Pay"},
           {"Body", "a\n=\nb=3D"},
           {"Categories", "Home;Bills"},
-          {"StartDate", "date 36903.500000"},
+          {"StartDate", "date 36903.000000"},  // a task's dates are whole days
           {"DueDate", "date 36920.000000"},
           {"DateCompleted", "date 36905.000000"},
           {"Importance", "1"}}},
