@@ -5,6 +5,8 @@
 
 #include "outlook/contact_reader.h"
 #include "outlook/contact_writer.h"
+#include "outlook/note_reader.h"
+#include "outlook/note_writer.h"
 
 namespace tarnex::exports {
 
@@ -30,13 +32,22 @@ void WriteContact(const session::DispatchRef& item, const char* record) {
     outlook::WriteContactFields(item, *reinterpret_cast<const ContactRecord*>(record));
 }
 
+void ReadNoteEntry(session::PimSession& s, char* record, std::int32_t position, StoreSelector) {
+    outlook::ReadNoteEntry(s, record, position);
+}
+void WriteNote(const session::DispatchRef& item, const char* record) {
+    outlook::WriteNoteFields(item, *reinterpret_cast<const NoteRecord*>(record));
+}
+
 constexpr std::array kReaders{
     StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
+    StoreReader{StoreSelector::Notes, &ReadNoteEntry, &outlook::ReadNoteItem, kHeaderEntryId},
 };
 
 constexpr std::array kWriters{
     StoreWriter{StoreSelector::Contacts, 0, &WriteContact, 0, &session::PimSession::contactItem, kContactItem,
                 0},
+    StoreWriter{StoreSelector::Notes, 0, &WriteNote, 0, &session::PimSession::noteItem, kNoteItem, 0},
 };
 
 }  // namespace
