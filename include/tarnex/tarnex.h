@@ -284,4 +284,12 @@ TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, con
                                                         int32_t store);
 TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, int32_t store);
 
+/* Item times: the creation or last modification time of any item the
+ * identifier names, as seconds since 1970-01-01 00:00:00 UTC, the item's
+ * local time converted with the process's time-zone rules. A time outside
+ * 1970-01-01 to 2038-01-19 03:14:07 UTC is stored as -1 with TARN_OK. On any
+ * failure *time is left as it was. */
+TARN_API TarnResult TARN_CALL TARN_GetCreationTimeForOL(int32_t* time, const char* entryId);
+TARN_API TarnResult TARN_CALL TARN_GetModificationTimeForOL(int32_t* time, const char* entryId);
+
 #endif /* TARNEX_TARNEX_H */
