@@ -244,6 +244,30 @@ TARN_STATIC_ASSERT(sizeof(CalendarRecord) == 23352, "calendar size");
 #define TARN_NOTE_RECORD_SIZE 6108
 #define TARN_MESSAGE_RECORD_SIZE 27140
 
+/* A note (store TARN_STORE_NOTES), the values of a vNote 1.1 object. The
+ * store read writes type 8; the single read leaves the type 0. */
+typedef struct NoteRecord {
+    PimRecordHeader header;                    /* version "1.1" */
+    char creationTime[20];                     /* DCREATED: YYYYMMDDTHHMMSS, local time */
+    char lastModificationTime[20];             /* LAST-MODIFIED: the same form */
+    char categories[165];                      /* CATEGORIES: written to Outlook only */
+    char body[5120];                           /* BODY */
+    char bodyParameters[TARN_PARAMETERS_SIZE]; /* "ENCODING=QUOTED-PRINTABLE" for a multi-line body */
+    char subject[256];                         /* SUMMARY: read only */
+    char subjectParameters[TARN_PARAMETERS_SIZE];
+    char tail[1]; /* always zero */
+} NoteRecord;
+
+TARN_STATIC_ASSERT(offsetof(NoteRecord, creationTime) == 270, "note.creationTime");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, lastModificationTime) == 290, "note.lastModificationTime");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, categories) == 310, "note.categories");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, body) == 475, "note.body");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, bodyParameters) == 5595, "note.bodyParameters");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, subject) == 5723, "note.subject");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, subjectParameters) == 5979, "note.subjectParameters");
+TARN_STATIC_ASSERT(offsetof(NoteRecord, tail) == 6107, "note.tail");
+TARN_STATIC_ASSERT(sizeof(NoteRecord) == TARN_NOTE_RECORD_SIZE, "note size");
+
 /*
  * Record lists. The host owns the descriptor and every node; the library only
  * moves `current` and `index`, and never touches the host's own words. With
@@ -332,5 +356,13 @@ TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int3
 TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, const void* record,
                                                         int32_t store);
 TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, int32_t store);
+
+/* Item times: the creation or last modification time of any item the
+ * identifier names, as seconds since 1970-01-01 00:00:00 UTC, the item's
+ * local time converted with the process's time-zone rules. A time outside
+ * 1970-01-01 to 2038-01-19 03:14:07 UTC is stored as -1 with TARN_OK. On any
+ * failure *time is left as it was. */
+TARN_API TarnResult TARN_CALL TARN_GetCreationTimeForOL(int32_t* time, const char* entryId);
+TARN_API TarnResult TARN_CALL TARN_GetModificationTimeForOL(int32_t* time, const char* entryId);
 
 #endif /* TARNEX_TARNEX_H */

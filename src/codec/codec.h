@@ -2,6 +2,7 @@
 // record field values.
 #pragma once
 
+#include "codec/body_text.h"
 #include "codec/components.h"
 #include "codec/date_text.h"
 #include "codec/date_time.h"

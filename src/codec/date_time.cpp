@@ -49,13 +49,24 @@ std::optional<std::int32_t> ToTime32(std::int64_t seconds) noexcept {
     return static_cast<std::int32_t>(seconds);
 }
 
-// The one platform difference: a reentrant local breakdown. POSIX does not
-// promise that localtime_r rereads TZ, so refresh it first as localtime does.
+// Makes the runtime read the zone rules in force now. POSIX does not promise
+// that localtime_r rereads TZ, and msvcrt's mktime and localtime_s read the
+// zone once, at their first use in the process: a zone set later (TZ, or
+// the system's zone changed while the host runs) would go unseen.
+void RefreshTimeZone() noexcept {
+#if defined(_WIN32)
+    _tzset();
+#else
+    tzset();
+#endif
+}
+
+// The one platform difference: a reentrant local breakdown.
 bool BreakDownLocal(std::time_t time, std::tm& out) noexcept {
+    RefreshTimeZone();
 #if defined(_WIN32)
     return localtime_s(&out, &time) == 0;
 #else
-    tzset();
     return localtime_r(&time, &out) != nullptr;
 #endif
 }
@@ -125,9 +136,15 @@ std::optional<std::int32_t> LocalFieldsToTime32(const DateFields& f) noexcept {
     tm.tm_min = f.minute;
     tm.tm_sec = f.second;
     tm.tm_isdst = -1;
+    RefreshTimeZone();
     const std::time_t time = std::mktime(&tm);
     // mktime's failure value -1 lies outside the range anyway.
     return ToTime32(static_cast<std::int64_t>(time));
+}
+
+std::optional<std::int32_t> LocalDateToTime32(double date) noexcept {
+    const std::optional<DateFields> fields = DateToFields(date);
+    return fields ? LocalFieldsToTime32(*fields) : std::nullopt;
 }
 
 std::optional<std::int32_t> UtcFieldsToTime32(const DateFields& f) noexcept {

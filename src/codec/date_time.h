@@ -53,6 +53,12 @@ std::optional<double> FieldsToDate(const DateFields& fields) noexcept;
 // saving skips or repeats resolves the way the runtime's mktime resolves it.
 std::optional<std::int32_t> LocalFieldsToTime32(const DateFields& fields) noexcept;
 
+// A DATE read as local wall-clock time, to calendar time: its fields rounded
+// to the nearest second, then LocalFieldsToTime32. nullopt for a DATE
+// without fields (NaN, outside years 0..9999) and for a time that 32-bit
+// calendar time cannot hold.
+std::optional<std::int32_t> LocalDateToTime32(double date) noexcept;
+
 // UTC fields to calendar time; no time-zone state involved. nullopt also
 // for fields that are not valid.
 std::optional<std::int32_t> UtcFieldsToTime32(const DateFields& fields) noexcept;

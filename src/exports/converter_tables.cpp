@@ -8,6 +8,8 @@
 #include "outlook/contact_reader.h"
 #include "outlook/contact_writer.h"
 #include "records/calendar_kind.h"
+#include "outlook/note_reader.h"
+#include "outlook/note_writer.h"
 
 namespace tarnex::exports {
 
@@ -45,10 +47,17 @@ void WriteAppointment(const session::DispatchRef& item, const char* fields) {
 void WriteTask(const session::DispatchRef& item, const char* fields) {
     outlook::WriteTaskFields(item, *reinterpret_cast<const CalendarFields*>(fields));
 }
+void ReadNoteEntry(session::PimSession& s, char* record, std::int32_t position, StoreSelector) {
+    outlook::ReadNoteEntry(s, record, position);
+}
+void WriteNote(const session::DispatchRef& item, const char* record) {
+    outlook::WriteNoteFields(item, *reinterpret_cast<const NoteRecord*>(record));
+}
 
 constexpr std::array kReaders{
     StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
     StoreReader{StoreSelector::Calendar, &ReadCalendarEntry, &outlook::ReadCalendarItem, kCalendarEntryId},
+    StoreReader{StoreSelector::Notes, &ReadNoteEntry, &outlook::ReadNoteItem, kHeaderEntryId},
 };
 
 constexpr std::array kWriters{
@@ -59,6 +68,7 @@ constexpr std::array kWriters{
                 records::kCalendarFieldsOffset, &session::PimSession::appointmentItem, kAppointmentItem, 0},
     StoreWriter{StoreSelector::Calendar, TARN_CALENDAR_TASK, &WriteTask, records::kCalendarFieldsOffset,
                 &session::PimSession::taskItem, kTaskItem, 0},
+    StoreWriter{StoreSelector::Notes, 0, &WriteNote, 0, &session::PimSession::noteItem, kNoteItem, 0},
 };
 
 }  // namespace

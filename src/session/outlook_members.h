@@ -35,5 +35,7 @@ constexpr Dispid kMessageClass = 0x1A;
 constexpr Dispid kSave = 0xF048;
 constexpr Dispid kDelete = 0xF04A;
 constexpr Dispid kMove = 0xF034;
+constexpr Dispid kCreationTime = 0x3007;          // DATE, local time
+constexpr Dispid kLastModificationTime = 0x3008;  // DATE, local time
 
 }  // namespace tarnex::session::outlook

@@ -10,6 +10,7 @@
 
 #include "exports/call_trace.h"
 #include "exports/contact_fixture.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
@@ -333,6 +334,69 @@ const Scenario kScenarios[] = {
      {"Application.CreateItem(1)", "AppointmentItem.Subject = \"\"", "AppointmentItem.Body = \"\"",
       "AppointmentItem.Start = date:36910.4", "AppointmentItem.End = date:36910.4",
       "AppointmentItem.Location = \"\"", "AppointmentItem.Save()", "AppointmentItem.EntryID"}},
+    // Notes and item times.
+    {"single note read",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         NoteRecord record;
+         lib.GetSingleObjectForOL(&record, ids.note.c_str(), TARN_STORE_NOTES);
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$note\", \"$store\")", "NoteItem.Parent",
+      "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(12)", "MAPIFolder[Notes].EntryID",
+      "MAPIFolder[Notes].EntryID", "NoteItem.CreationTime", "NoteItem.LastModificationTime",
+      "NoteItem.Subject", "NoteItem.Body", "~MAPIFolder[Notes]"}},
+    {"whole note store read",
+     true,
+     [](const Library& lib, const Ids&) {
+         NoteRecord record{};
+         RecordListNode node = MakeNode(&record, nullptr);
+         PimRecordList list = MakeList(&node, 1);
+         lib.GetObjectStoreForOL(&list, TARN_STORE_NOTES);
+     },
+     {"Items[Notes].Item(1)", "NoteItem.Class", "NoteItem.EntryID", "NoteItem.CreationTime",
+      "NoteItem.LastModificationTime", "NoteItem.Subject", "NoteItem.Body"}},
+    {"single note write sends body and categories only",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         NoteRecord record{};
+         Fill(record.body, "x=0D=0Ay");
+         Fill(record.creationTime, "20010301T100000");
+         Fill(record.lastModificationTime, "20010301T100000");
+         Fill(record.subject, "Other");
+         lib.SetSingleObjectForOL(ids.note.c_str(), &record, TARN_STORE_NOTES);
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$note\", \"$store\")",
+      "NoteItem.Body = \"x\ny\"", "NoteItem.Categories = \"\"", "NoteItem.Save()"}},
+    {"note added",
+     true,
+     [](const Library& lib, const Ids&) {
+         NoteRecord record{};
+         Fill(record.categories, "Ideas");
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.AddForOL(id, &record, TARN_STORE_NOTES);
+     },
+     {"Application.CreateItem(5)", "NoteItem.Body = \"\"", "NoteItem.Categories = \"Ideas\"",
+      "NoteItem.Save()", "NoteItem.EntryID"}},
+    {"creation time",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         int32_t time;
+         lib.GetCreationTimeForOL(&time, ids.contact.c_str());
+     },
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")",
+      "ContactItem.CreationTime"}},
+    {"modification time after a creation time replaces the found item",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         int32_t time;
+         lib.GetCreationTimeForOL(&time, ids.contact.c_str());
+         lib.GetModificationTimeForOL(&time, ids.note.c_str());
+     },
+     // The current folder stays; the note replaces the contact in the found
+     // item slot.
+     {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")",
+      "ContactItem.CreationTime", "MAPIFolder[Notes].StoreID",
+      "NameSpace.GetItemFromID(\"$note\", \"$store\")", "~ContactItem", "NoteItem.LastModificationTime"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exports, CallSequenceTest, ::testing::ValuesIn(kScenarios),

@@ -60,6 +60,16 @@ protected:
              }},
             {"AddForOL", 1,
              [this](OutlookTest&, const Library& l) { return l.AddForOL(buffer.data(), record.data(), 1); }},
+            {"GetCreationTimeForOL", 3,
+             [this](OutlookTest&, const Library& l) {
+                 int32_t time;
+                 return l.GetCreationTimeForOL(&time, contactId.c_str());
+             }},
+            {"GetModificationTimeForOL", 3,
+             [this](OutlookTest&, const Library& l) {
+                 int32_t time;
+                 return l.GetModificationTimeForOL(&time, contactId.c_str());
+             }},
         };
     }
 

@@ -21,6 +21,8 @@ struct Library {
     decltype(&TARN_SetObjectStoreForOL) SetObjectStoreForOL;
     decltype(&TARN_SetSingleObjectForOL) SetSingleObjectForOL;
     decltype(&TARN_AddForOL) AddForOL;
+    decltype(&TARN_GetCreationTimeForOL) GetCreationTimeForOL;
+    decltype(&TARN_GetModificationTimeForOL) GetModificationTimeForOL;
 };
 
 // The loaded library; the first call loads it.

@@ -20,6 +20,8 @@ const Library& Tarnex() {
         &TARN_SetObjectStoreForOL,
         &TARN_SetSingleObjectForOL,
         &TARN_AddForOL,
+        &TARN_GetCreationTimeForOL,
+        &TARN_GetModificationTimeForOL,
     };
     return library;
 }

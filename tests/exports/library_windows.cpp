@@ -42,7 +42,7 @@ Function Bind(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
-static_assert(sizeof(Library) == 13 * sizeof(void (*)()), "bind every export that Library holds");
+static_assert(sizeof(Library) == 15 * sizeof(void (*)()), "bind every export that Library holds");
 
 Library LoadLibraryTable() {
     HMODULE dll = LoadNextToProgram("tarnex.dll");
@@ -61,6 +61,8 @@ Library LoadLibraryTable() {
     TARNEX_TEST_BIND(SetObjectStoreForOL, TARN_SetObjectStoreForOL)
     TARNEX_TEST_BIND(SetSingleObjectForOL, TARN_SetSingleObjectForOL)
     TARNEX_TEST_BIND(AddForOL, TARN_AddForOL)
+    TARNEX_TEST_BIND(GetCreationTimeForOL, TARN_GetCreationTimeForOL)
+    TARNEX_TEST_BIND(GetModificationTimeForOL, TARN_GetModificationTimeForOL)
 #undef TARNEX_TEST_BIND
     return library;
 }

@@ -36,6 +36,14 @@ std::vector<ClosedCall> OutlookExports() {
         {"SetSingleObjectForOL", [](const Library& l, char* b,
                                     PimRecordList*) { return l.SetSingleObjectForOL("00000000AB", b, 1); }},
         {"AddForOL", [](const Library& l, char* b, PimRecordList*) { return l.AddForOL(b, b, 1); }},
+        {"GetCreationTimeForOL",
+         [](const Library& l, char* b, PimRecordList*) {
+             return l.GetCreationTimeForOL(reinterpret_cast<int32_t*>(b), "00000000AB");
+         }},
+        {"GetModificationTimeForOL",
+         [](const Library& l, char* b, PimRecordList*) {
+             return l.GetModificationTimeForOL(reinterpret_cast<int32_t*>(b), "00000000AB");
+         }},
     };
 }
 

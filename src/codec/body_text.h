@@ -1,0 +1,22 @@
+// The one quoted-printable trace a body keeps: AppendFieldValue writes each
+// CR LF of a body as "=0D=0A=" and a line feed, the readers mark such a body
+// for the host, and the writers turn "=0D=0A" back into a line feed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnex::codec {
+
+// The body's parameter text when it holds an encoded line break.
+inline constexpr std::string_view kQuotedPrintable = "ENCODING=QUOTED-PRINTABLE";
+
+// True when the stored body holds "=0D=0A" anywhere.
+bool HasEncodedLineBreak(std::string_view body) noexcept;
+
+// The body with each "=0D=0A" replaced by one line feed, left to right. Nothing
+// else is decoded: the "=" and line feed of a soft break, other "=XX"
+// sequences and "\" escapes stay as they are.
+std::string DecodeLineBreaks(std::string_view body);
+
+}  // namespace tarnex::codec
