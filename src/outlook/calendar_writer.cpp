@@ -5,7 +5,7 @@
 
 #include "automation/invoke.h"
 #include "codec/date_text.h"
-#include "outlook/body_text.h"
+#include "codec/body_text.h"
 #include "outlook/calendar_members.h"
 #include "records/record_fields.h"
 
@@ -40,7 +40,7 @@ std::int32_t LeadingInteger(std::string_view text) {
 
 void WriteAppointmentFields(const DispatchRef& appointment, const CalendarFields& fields) {
     PutText(appointment, calendar::kSubject, Text(fields.subject));
-    PutText(appointment, calendar::kBody, BodyForOutlook(Text(fields.body)));
+    PutText(appointment, calendar::kBody, codec::DecodeLineBreaks(Text(fields.body)));
     PutDateIfSet(appointment, calendar::kStart, fields.start);
     PutDateIfSet(appointment, calendar::kEnd, fields.end);
     PutText(appointment, calendar::kLocation, Text(fields.location));
@@ -51,7 +51,7 @@ void WriteAppointmentFields(const DispatchRef& appointment, const CalendarFields
 void WriteTaskFields(const DispatchRef& task, const CalendarFields& fields) {
     PutText(task, calendar::kCategories, Text(fields.categories));
     PutDateIfSet(task, calendar::kDateCompleted, fields.dateCompleted);
-    PutText(task, calendar::kBody, BodyForOutlook(Text(fields.body)));
+    PutText(task, calendar::kBody, codec::DecodeLineBreaks(Text(fields.body)));
     PutDateIfSet(task, calendar::kStartDate, fields.start);
     PutDateIfSet(task, calendar::kDueDate, fields.dueDate);
     automation::Put(task, calendar::kImportance, LeadingInteger(Text(fields.importance)));

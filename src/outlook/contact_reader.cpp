@@ -149,7 +149,9 @@ void ReadContactItem(session::PimSession& session, char* record, std::string_vie
     session.currentFolder = automation::GetDispatch(session.contactItem, session::outlook::kParent);
     const DispatchRef contacts =
         session::GetDefaultFolder(session.nameSpace, records::DefaultFolder::Contacts);
-    if (session::EntryIdOf(session.currentFolder) != session::EntryIdOf(contacts)) return;
+    // One read after the other: the operands of != have no order of their own.
+    const std::string folderId = session::EntryIdOf(session.currentFolder);
+    if (folderId != session::EntryIdOf(contacts)) return;
 
     ContactRecord& contactRecord = AsContact(record);
     FillHeader(contactRecord, session.contactItem, [&] { return entryId; });

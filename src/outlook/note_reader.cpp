@@ -3,7 +3,7 @@
 #include <string>
 
 #include "automation/invoke.h"
-#include "codec/body_text.h"
+#include "outlook/body_text.h"
 #include "codec/date_text.h"
 #include "outlook/note_members.h"
 #include "records/record_header.h"
@@ -32,12 +32,7 @@ void FillNoteFields(NoteRecord& record, const DispatchRef& note) {
     AppendTime(record.creationTime, note, session::outlook::kCreationTime);
     AppendTime(record.lastModificationTime, note, session::outlook::kLastModificationTime);
     AppendValue(record.subject, automation::GetText(note, note::kSubject), false);
-    AppendValue(record.body, automation::GetText(note, note::kBody), false);
-    // The marker is looked for in the stored body, so a cut that split the
-    // last soft break, or "=0D=0A" typed into the note, decides it as well.
-    if (codec::HasEncodedLineBreak(records::Text(record.body))) {
-        records::AppendText(record.bodyParameters, codec::kQuotedPrintable);
-    }
+    FillBody(record.body, record.bodyParameters, automation::GetText(note, note::kBody));
 }
 
 void ReadNoteEntry(session::PimSession& session, char* record, std::int32_t position) {

@@ -235,8 +235,8 @@ const Scenario kScenarios[] = {
          lib.GetSingleObjectForOL(&record, ids.note.c_str(), TARN_STORE_CONTACTS);
      },
      {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$note\", \"$store\")", "NoteItem.Parent",
-      "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(10)", "MAPIFolder[Contacts].EntryID",
-      "MAPIFolder[Notes].EntryID", "~MAPIFolder[Contacts]"}},
+      "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(10)", "MAPIFolder[Notes].EntryID",
+      "MAPIFolder[Contacts].EntryID", "~MAPIFolder[Contacts]"}},
     {"whole contact store read", true,
      [](const Library& lib, const Ids&) {
          ContactList list(2);
