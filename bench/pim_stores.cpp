@@ -1,0 +1,79 @@
+#include "pim_stores.h"
+
+#include <string>
+
+#include "simpim/item_classes.h"
+#include "store_bench.h"
+
+namespace tarnex_bench {
+
+namespace {
+
+using simpim::Variant;
+using tarnex::automation::Date;
+
+constexpr double kJanuary2001 = 36892.0;  // 2001-01-01 as a DATE
+
+// A contact as an address book usually holds one: a name, a home address that
+// is also where mail goes, two numbers and an e-mail address; every third one
+// works somewhere.
+void AddContact(simpim::OutlookServer& outlook, std::size_t k) {
+    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderContacts, simpim::ContactClass());
+    const std::string n = std::to_string(k);
+    item.Set("LastName", Variant(Text("Family" + n)));
+    item.Set("FirstName", Variant(Text("Given" + n)));
+    item.Set("FileAs", Variant(Text("Family" + n + ", Given" + n)));
+    item.Set("Birthday", Variant(Date{25000.0 + static_cast<double>(k)}));
+    item.Set("HomeAddressStreet", Variant(Text(n + " Linden Way")));
+    item.Set("HomeAddressCity", Variant(u"Springfield"));
+    item.Set("HomeAddressPostalCode", Variant(u"62704"));
+    item.Set("HomeTelephoneNumber", Variant(Text("(217) 555-" + n)));
+    item.Set("MobileTelephoneNumber", Variant(Text("(217) 556-" + n)));
+    item.Set("Email1Address", Variant(Text("given" + n + "@example.com")));
+    if (k % 3 == 0) {
+        item.Set("CompanyName", Variant(u"Northwind Traders"));
+        item.Set("JobTitle", Variant(u"Buyer"));
+        item.Set("BusinessTelephoneNumber", Variant(Text("(206) 555-" + n)));
+    }
+}
+
+// A meeting of an hour somewhere in the year, with an agenda of two lines.
+void AddAppointment(simpim::OutlookServer& outlook, std::size_t k) {
+    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderCalendar, simpim::AppointmentClass());
+    const double start =
+        kJanuary2001 + static_cast<double>(k % 365) + 9.0 / 24 + static_cast<double>(k % 8) / 24;
+    item.Set("Subject", Variant(Text("Meeting " + std::to_string(k))));
+    item.Set("Location", Variant(u"Room 4; east wing"));
+    item.Set("Body", Variant(u"Agenda:\r\n1. Figures\r\n2. Plans"));
+    item.Set("Start", Variant(Date{start}));
+    item.Set("End", Variant(Date{start + 1.0 / 24}));
+}
+
+// A task with a due date; every fourth one done.
+void AddTask(simpim::OutlookServer& outlook, std::size_t k) {
+    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderTasks, simpim::TaskClass());
+    const double due = kJanuary2001 + static_cast<double>(k % 365);
+    item.Set("Subject", Variant(Text("Task " + std::to_string(k))));
+    item.Set("Body", Variant(u"Ask Dana first."));
+    item.Set("StartDate", Variant(Date{due - 7}));
+    item.Set("DueDate", Variant(Date{due}));
+    item.Set("Importance", Variant(static_cast<std::int32_t>(k % 3)));
+    if (k % 4 == 0) item.Set("Complete", Variant(true));
+}
+
+// A note of three lines.
+void AddNote(simpim::OutlookServer& outlook, std::size_t k) {
+    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderNotes, simpim::NoteClass());
+    item.Set("Body", Variant(Text("Note " + std::to_string(k) + "\r\nCall back after 3\r\nBring the keys")));
+}
+
+}  // namespace
+
+void FillStores(simpim::OutlookServer& outlook) {
+    for (std::size_t k = 0; k < kContacts; ++k) AddContact(outlook, k);
+    for (std::size_t k = 0; k < kAppointments; ++k) AddAppointment(outlook, k);
+    for (std::size_t k = 0; k < kTasks; ++k) AddTask(outlook, k);
+    for (std::size_t k = 0; k < kNotes; ++k) AddNote(outlook, k);
+}
+
+}  // namespace tarnex_bench

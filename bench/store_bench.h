@@ -1,0 +1,82 @@
+// Whole Outlook stores read into records and replaced from them, over the
+// simulated Outlook, with the automation calls that each record costs. One
+// simulated Outlook holds every store for the life of the process.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "simpim/outlook_server.h"
+#include "tarnex/tarnex.h"
+
+namespace tarnex_bench {
+
+inline std::u16string Text(const std::string& s) { return std::u16string(s.begin(), s.end()); }
+
+// Host-owned records chained into a list.
+template <typename Record>
+struct HostList {
+    explicit HostList(std::size_t count) : records(count), nodes(count) {
+        for (std::size_t k = 0; k < count; ++k) {
+            nodes[k].record = &records[k];
+            nodes[k].next = k + 1 < count ? &nodes[k + 1] : nullptr;
+        }
+        list.first = nodes.data();
+        list.count = static_cast<int32_t>(count);
+    }
+    void Clear() { std::memset(static_cast<void*>(records.data()), 0, records.size() * sizeof(Record)); }
+    std::vector<Record> records;
+    std::vector<RecordListNode> nodes;
+    PimRecordList list{};
+};
+
+// The simulated Outlook with the session open.
+simpim::OutlookServer& SharedOutlook();
+
+void Report(benchmark::State& state, std::int64_t calls, std::size_t recordsPerRound);
+
+// Every round reads the whole store into zero-filled records.
+template <typename Record>
+void ReadStore(benchmark::State& state, std::int32_t store, std::size_t count) {
+    simpim::OutlookServer& outlook = SharedOutlook();
+    HostList<Record> host(count);
+    std::int64_t calls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        host.Clear();  // the host hands in zero-filled records
+        const std::int64_t before = outlook.CallCount();
+        state.ResumeTiming();
+        if (TARN_GetObjectStoreForOL(&host.list, store) != TARN_OK) state.SkipWithError("read failed");
+        calls += outlook.CallCount() - before;
+    }
+    Report(state, calls, count);
+}
+
+// Every round deletes the store's items and adds one per record; the deleted
+// ones are purged from Deleted Items between rounds, untimed.
+template <typename Record>
+void ReplaceStore(benchmark::State& state, std::int32_t store, std::size_t count) {
+    simpim::OutlookServer& outlook = SharedOutlook();
+    HostList<Record> host(count);
+    if (TARN_GetObjectStoreForOL(&host.list, store) != TARN_OK) state.SkipWithError("read failed");
+    simpim::OutlookFolder& deleted = outlook.Folder(simpim::kFolderDeletedItems);
+    std::int64_t calls = 0;
+    for (auto _ : state) {
+        const std::int64_t before = outlook.CallCount();
+        if (TARN_SetObjectStoreForOL(&host.list, store) != TARN_OK) state.SkipWithError("write failed");
+        calls += outlook.CallCount() - before;
+        state.PauseTiming();
+        while (deleted.Count() > 0) outlook.Store().Erase(deleted.Items().back());
+        state.ResumeTiming();
+    }
+    int32_t after = 0;
+    if (TARN_GetCountForOL(&after, store) != TARN_OK || after != static_cast<int32_t>(count))
+        state.SkipWithError("records lost");
+    Report(state, calls, count);
+}
+
+}  // namespace tarnex_bench
