@@ -7,6 +7,8 @@
 #include "outlook/calendar_writer.h"
 #include "outlook/contact_reader.h"
 #include "outlook/contact_writer.h"
+#include "outlook/mail_reader.h"
+#include "outlook/mail_writer.h"
 #include "records/calendar_kind.h"
 
 namespace tarnex::exports {
@@ -46,9 +48,23 @@ void WriteTask(const session::DispatchRef& item, const char* fields) {
     outlook::WriteTaskFields(item, *reinterpret_cast<const CalendarFields*>(fields));
 }
 
+void WriteMessage(const session::DispatchRef& item, const char* record) {
+    outlook::WriteMessageFields(item, *reinterpret_cast<const MessageRecord*>(record));
+}
+
+// Where a new mail item of each store is moved after its first save.
+constexpr std::int32_t kInboxFolder = static_cast<std::int32_t>(records::DefaultFolder::Inbox);
+constexpr std::int32_t kOutboxFolder = static_cast<std::int32_t>(records::DefaultFolder::Outbox);
+constexpr std::int32_t kSentItemsFolder = static_cast<std::int32_t>(records::DefaultFolder::SentItems);
+
 constexpr std::array kReaders{
     StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
     StoreReader{StoreSelector::Calendar, &ReadCalendarEntry, &outlook::ReadCalendarItem, kCalendarEntryId},
+    // The three mail stores share one single reader, which is not told the
+    // store: the item's own folder names its box.
+    StoreReader{StoreSelector::Inbox, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
+    StoreReader{StoreSelector::Outbox, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
+    StoreReader{StoreSelector::SentItems, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
 };
 
 constexpr std::array kWriters{
@@ -59,6 +75,14 @@ constexpr std::array kWriters{
                 records::kCalendarFieldsOffset, &session::PimSession::appointmentItem, kAppointmentItem, 0},
     StoreWriter{StoreSelector::Calendar, TARN_CALENDAR_TASK, &WriteTask, records::kCalendarFieldsOffset,
                 &session::PimSession::taskItem, kTaskItem, 0},
+    // A new mail item is saved where Outlook keeps new mail, then moved into
+    // the store's folder.
+    StoreWriter{StoreSelector::Inbox, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kInboxFolder},
+    StoreWriter{StoreSelector::Outbox, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kOutboxFolder},
+    StoreWriter{StoreSelector::SentItems, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kSentItemsFolder},
 };
 
 }  // namespace
