@@ -35,6 +35,10 @@ void ObjectModelGuard::SetAnswer(GuardAnswer answer, int minutes) noexcept {
     minutes_ = minutes;
 }
 
+void ObjectModelGuard::AnswerNextPrompts(std::initializer_list<GuardAnswer> answers) {
+    nextAnswers_.insert(nextAnswers_.end(), answers.begin(), answers.end());
+}
+
 bool ObjectModelGuard::Guards(const ItemClass& itemClass, Dispid dispid) const noexcept {
     switch (level_) {
         case GuardLevel::Off:
@@ -53,9 +57,16 @@ HResult ObjectModelGuard::Check(const ItemClass& itemClass, Dispid dispid, doubl
     if (allowedUntil_ && now <= *allowedUntil_) return ta::kOk;
     allowedUntil_.reset();
     ++prompts_;
-    switch (answer_) {
+    GuardAnswer answer = answer_;
+    int minutes = minutes_;
+    if (!nextAnswers_.empty()) {
+        answer = nextAnswers_.front();
+        minutes = 0;
+        nextAnswers_.pop_front();
+    }
+    switch (answer) {
         case GuardAnswer::Allow:
-            if (minutes_ > 0) allowedUntil_ = now + minutes_ * kMinute;
+            if (minutes > 0) allowedUntil_ = now + minutes * kMinute;
             return ta::kOk;
         case GuardAnswer::RefuseNotSupported:
             // Outlook blocks the call with MAPI_E_NOT_SUPPORTED and, as for its

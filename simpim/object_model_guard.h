@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <initializer_list>
 #include <optional>
 
 #include "simpim/item_classes.h"
@@ -29,6 +31,10 @@ public:
     GuardLevel Level() const noexcept { return level_; }
     // What the user answers from the next prompt on.
     void SetAnswer(GuardAnswer answer, int minutes = 0) noexcept;
+    // What the user answers to the next prompts, one each, before the answer
+    // set above applies again: a user who allows a few reads, each for that
+    // read only, then refuses.
+    void AnswerNextPrompts(std::initializer_list<GuardAnswer> answers);
     // How many times the user was asked.
     int Prompts() const noexcept { return prompts_; }
 
@@ -42,6 +48,7 @@ public:
 private:
     GuardLevel level_ = GuardLevel::Off;
     GuardAnswer answer_ = GuardAnswer::RefuseNotSupported;
+    std::deque<GuardAnswer> nextAnswers_;
     int minutes_ = 0;
     int prompts_ = 0;
     std::optional<double> allowedUntil_;

@@ -1,6 +1,7 @@
 #include "simpim/sample_pim.h"
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -19,6 +20,19 @@ OutlookItem& Add(OutlookServer& outlook, std::int32_t folder, const ItemClass& i
     item.Set("CreationTime", Variant(Date{created}));
     item.Set("LastModificationTime", Variant(Date{created + 1.25}));
     return item;
+}
+
+// A newsletter of some 20 KB: numbered paragraphs with CR LF line ends, as
+// Outlook keeps a plain-text body.
+std::u16string Newsletter() {
+    std::u16string text = u"Northwind Traders - news for our customers, January 2001\r\n\r\n";
+    for (int k = 1; text.size() < 20 * 1024; ++k) {
+        const std::string n = std::to_string(k);
+        text += u"Item " + std::u16string(n.begin(), n.end()) +
+                u": our spring catalogue brings new spices, teas and preserves from small farms; "
+                u"order before the end of the month for delivery in February.\r\n";
+    }
+    return text + u"\r\nTo stop receiving this newsletter, reply with \"unsubscribe\".";
 }
 
 }  // namespace
@@ -139,11 +153,15 @@ void FillSampleOutlook(OutlookServer& outlook) {
          {"Categories", Variant(u"Business")},
          {"Color", Variant(1)}});  // olGreen
 
+    // Received mail carries its sender and received time; the sent copy its
+    // sending time as both; unsent mail in the Outbox has neither.
     Add(outlook, kFolderInbox, MailClass(), 36906.3,
         {{"Subject", Variant(u"Lunch on Friday?")},
+         {"SenderName", Variant(u"Anna Berg")},
          {"SentOnBehalfOfName", Variant(u"Anna Berg")},
          {"To", Variant(u"User")},
          {"Body", Variant(u"Shall we meet at noon?\r\nAnna")},
+         {"SentOn", Variant(Date{36906.29})},
          {"ReceivedTime", Variant(Date{36906.3})}});
     Add(outlook, kFolderInbox, MeetingRequestClass(), 36907.4,
         {{"Subject", Variant(u"Quarterly planning")},
@@ -152,21 +170,60 @@ void FillSampleOutlook(OutlookServer& outlook) {
          {"UnRead", Variant(true)}});
     Add(outlook, kFolderInbox, MailClass(), 36908.5,
         {{"Subject", Variant(u"Order 1027 shipped")},
+         {"SenderName", Variant(u"Northwind Traders")},
          {"SentOnBehalfOfName", Variant(u"Northwind Traders")},
          {"To", Variant(u"User")},
          {"CC", Variant(u"Carlos Dominguez")},
          {"Body", Variant(u"Your order is on its way.")},
+         {"SentOn", Variant(Date{36908.49})},
          {"ReceivedTime", Variant(Date{36908.5})},
          {"UnRead", Variant(true)}});
+    // A phone's message export pasted into a mail: its "END:VBODY" lines
+    // must not end the body object the host builds around it.
+    Add(outlook, kFolderInbox, MailClass(), 36909.6,
+        {{"Subject", Variant(u"Fwd: messages from my old phone")},
+         {"SenderName", Variant(u"Mei Tanaka")},
+         {"SentOnBehalfOfName", Variant(u"Mei Tanaka")},
+         {"To", Variant(u"User")},
+         {"Body", Variant(u"Can you read these?\r\n\r\nBEGIN:VMSG\r\nVERSION:1.1\r\nBEGIN:VENV\r\n"
+                          u"BEGIN:VBODY\r\nSubject: Train\r\nI am on the 8:15.\r\nEND:VBODY\r\n"
+                          u"END:VENV\r\nEND:VMSG\r\n\r\nMei")},
+         {"SentOn", Variant(Date{36909.59})},
+         {"ReceivedTime", Variant(Date{36909.6})},
+         {"UnRead", Variant(true)}});
+    Add(outlook, kFolderInbox, MailClass(), 36910.2,
+        {{"Subject", Variant(u"Northwind news, January")},
+         {"SenderName", Variant(u"Northwind Traders")},
+         {"SentOnBehalfOfName", Variant(u"Northwind Traders")},
+         {"To", Variant(u"User")},
+         {"Body", Variant(Newsletter())},
+         {"SentOn", Variant(Date{36910.19})},
+         {"ReceivedTime", Variant(Date{36910.2})}});
     Add(outlook, kFolderOutbox, MailClass(), 36909.1,
         {{"Subject", Variant(u"Re: Lunch on Friday?")},
          {"To", Variant(u"Anna Berg")},
          {"Body", Variant(u"Noon is fine.")}});
+    Add(outlook, kFolderOutbox, MailClass(), 36910.4,
+        {{"Subject", Variant(u"Trade fair passes")},
+         {"To", Variant(u"Carlos Dominguez; Mei Tanaka")},
+         {"CC", Variant(u"Anna Berg")},
+         {"Body", Variant(u"Two passes for hall 3 are on my desk.\r\nPick them up on Thursday.")}});
     Add(outlook, kFolderSentMail, MailClass(), 36905.7,
         {{"Subject", Variant(u"Expense report")},
+         {"SenderName", Variant(u"User")},
+         {"SentOnBehalfOfName", Variant(u"User")},
          {"To", Variant(u"Accounts")},
          {"Body", Variant(u"Attached as discussed.")},
-         {"SentOn", Variant(Date{36905.7})}});
+         {"SentOn", Variant(Date{36905.7})},
+         {"ReceivedTime", Variant(Date{36905.7})}});
+    Add(outlook, kFolderSentMail, MailClass(), 36908.6,
+        {{"Subject", Variant(u"Re: Order 1027 shipped")},
+         {"SenderName", Variant(u"User")},
+         {"SentOnBehalfOfName", Variant(u"User")},
+         {"To", Variant(u"Northwind Traders")},
+         {"Body", Variant(u"Thank you.\r\n\r\n> Your order is on its way.")},
+         {"SentOn", Variant(Date{36908.6})},
+         {"ReceivedTime", Variant(Date{36908.6})}});
 }
 
 void FillSampleEudora(EudoraServer& eudora) {

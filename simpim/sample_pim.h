@@ -1,8 +1,10 @@
 // A small built-in PIM for the reference host and for tests that need
 // ordinary data. In Outlook: a few contacts; appointments (a meeting, an
 // all-day event, a weekly series, a night across a daylight-saving change);
-// open and completed tasks; notes of one and more lines; mail, with a meeting
-// request in the Inbox. In Eudora: a few messages in its mailboxes.
+// open and completed tasks; notes of one and more lines; mail in the Inbox,
+// Outbox and Sent Items, with a meeting request, a body holding "END:VBODY"
+// lines and a body of 20 KB among it. In Eudora: a few messages in its
+// mailboxes.
 #pragma once
 
 #include "simpim/eudora_server.h"

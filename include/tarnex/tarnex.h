@@ -268,6 +268,49 @@ TARN_STATIC_ASSERT(offsetof(NoteRecord, subjectParameters) == 5979, "note.subjec
 TARN_STATIC_ASSERT(offsetof(NoteRecord, tail) == 6107, "note.tail");
 TARN_STATIC_ASSERT(sizeof(NoteRecord) == TARN_NOTE_RECORD_SIZE, "note size");
 
+/* A message (stores TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT):
+ * the values of a vMessage 1.1 object. The readers copy Outlook's texts raw,
+ * without escapes, cut to their fields. The four entry lists are the host's:
+ * entries each behind a "|"; the library reads them only when writing to
+ * Outlook, when the field they stand in for is empty. */
+typedef struct MessageRecord {
+    PimRecordHeader header;    /* type 4 for mail, version "1.1" */
+    char status[7];            /* "UNREAD" or "READ" */
+    char messageType[5];       /* "MSG" */
+    char box[50];              /* "INBOX", "OUTBOX" or "SENTBOX": where the item lies */
+    char originatorList1[512]; /* sender entries, joined with "; " when written */
+    char originatorList2[512]; /* sender entries, joined with ";" when written */
+    char recipientList1[1024]; /* recipient entries, joined with "; " when written */
+    char recipientList2[1084]; /* recipient entries, joined with ";" when written */
+    char date[100];            /* received, "Www, Mmm dd hh:mm:ss yyyy" local time; empty for none */
+    char from[512];
+    char to[1024];
+    char cc[1024];
+    char replyTo[100];
+    char subject[256];
+    char spare[178];  /* carries nothing */
+    char body[20480]; /* "END:VBODY" read as "/END:VBODY", line ends as LF */
+    char padding[2];
+} MessageRecord;
+
+TARN_STATIC_ASSERT(offsetof(MessageRecord, status) == 270, "message.status");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, messageType) == 277, "message.messageType");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, box) == 282, "message.box");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, originatorList1) == 332, "message.originatorList1");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, originatorList2) == 844, "message.originatorList2");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, recipientList1) == 1356, "message.recipientList1");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, recipientList2) == 2380, "message.recipientList2");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, date) == 3464, "message.date");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, from) == 3564, "message.from");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, to) == 4076, "message.to");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, cc) == 5100, "message.cc");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, replyTo) == 6124, "message.replyTo");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, subject) == 6224, "message.subject");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, spare) == 6480, "message.spare");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, body) == 6658, "message.body");
+TARN_STATIC_ASSERT(offsetof(MessageRecord, padding) == 27138, "message.padding");
+TARN_STATIC_ASSERT(sizeof(MessageRecord) == TARN_MESSAGE_RECORD_SIZE, "message size");
+
 /*
  * Record lists. The host owns the descriptor and every node; the library only
  * moves `current` and `index`, and never touches the host's own words. With

@@ -7,6 +7,8 @@
 #include "outlook/calendar_writer.h"
 #include "outlook/contact_reader.h"
 #include "outlook/contact_writer.h"
+#include "outlook/mail_reader.h"
+#include "outlook/mail_writer.h"
 #include "records/calendar_kind.h"
 #include "outlook/note_reader.h"
 #include "outlook/note_writer.h"
@@ -54,10 +56,24 @@ void WriteNote(const session::DispatchRef& item, const char* record) {
     outlook::WriteNoteFields(item, *reinterpret_cast<const NoteRecord*>(record));
 }
 
+void WriteMessage(const session::DispatchRef& item, const char* record) {
+    outlook::WriteMessageFields(item, *reinterpret_cast<const MessageRecord*>(record));
+}
+
+// Where a new mail item of each store is moved after its first save.
+constexpr std::int32_t kInboxFolder = static_cast<std::int32_t>(records::DefaultFolder::Inbox);
+constexpr std::int32_t kOutboxFolder = static_cast<std::int32_t>(records::DefaultFolder::Outbox);
+constexpr std::int32_t kSentItemsFolder = static_cast<std::int32_t>(records::DefaultFolder::SentItems);
+
 constexpr std::array kReaders{
     StoreReader{StoreSelector::Contacts, &ReadContactEntry, &outlook::ReadContactItem, kHeaderEntryId},
     StoreReader{StoreSelector::Calendar, &ReadCalendarEntry, &outlook::ReadCalendarItem, kCalendarEntryId},
     StoreReader{StoreSelector::Notes, &ReadNoteEntry, &outlook::ReadNoteItem, kHeaderEntryId},
+    // The three mail stores share one single reader, which is not told the
+    // store: the item's own folder names its box.
+    StoreReader{StoreSelector::Inbox, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
+    StoreReader{StoreSelector::Outbox, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
+    StoreReader{StoreSelector::SentItems, &outlook::ReadMailEntry, &outlook::ReadMailItem, kHeaderEntryId},
 };
 
 constexpr std::array kWriters{
@@ -69,6 +85,14 @@ constexpr std::array kWriters{
     StoreWriter{StoreSelector::Calendar, TARN_CALENDAR_TASK, &WriteTask, records::kCalendarFieldsOffset,
                 &session::PimSession::taskItem, kTaskItem, 0},
     StoreWriter{StoreSelector::Notes, 0, &WriteNote, 0, &session::PimSession::noteItem, kNoteItem, 0},
+    // A new mail item is saved where Outlook keeps new mail, then moved into
+    // the store's folder.
+    StoreWriter{StoreSelector::Inbox, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kInboxFolder},
+    StoreWriter{StoreSelector::Outbox, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kOutboxFolder},
+    StoreWriter{StoreSelector::SentItems, 0, &WriteMessage, 0, &session::PimSession::mailItem, kMailItem,
+                kSentItemsFolder},
 };
 
 }  // namespace

@@ -114,9 +114,12 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
             writer->write(item, in + writer->recordOffset);
             automation::Call(item, session::outlook::kSave);
             if (writer->moveToFolder != 0) {
+                // The slot takes the object Move returns: in a server mailbox
+                // the moved item has a new EntryID and the object it was
+                // created as fails from now on.
                 const session::DispatchRef folder = session::GetDefaultFolder(
                     pim.nameSpace, static_cast<records::DefaultFolder>(writer->moveToFolder));
-                automation::Call(item, session::outlook::kMove, {folder});
+                item = automation::Call(item, session::outlook::kMove, {folder}).ToDispatch();
             }
         });
         exports::CopyIdentifierOut(out, session::EntryIdOf(item));

@@ -16,6 +16,7 @@ namespace tarnex_test {
 namespace {
 
 using simpim::Variant;
+using tarnex::automation::Date;
 
 // The items every scenario starts with, and their identifiers.
 struct Ids {
@@ -42,6 +43,7 @@ protected:
         ids.note = Name(outlook.AddItem(simpim::NoteClass()), "$note");
         ids.sent = Name(outlook.AddItem(simpim::kFolderSentMail, simpim::MailClass()), "$sent");
         outlook.Folder(simpim::kFolderContacts).At(0).Set("LastName", Variant(u"Doe"));
+        outlook.Folder(simpim::kFolderSentMail).At(0).Set("ReceivedTime", Variant(Date{36910.375}));
         tarnex_SetMessageBoxHandler([](const char*, void*) {}, nullptr);
     }
     void TearDown() override {
@@ -397,6 +399,55 @@ const Scenario kScenarios[] = {
      {"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$contact\", \"$store\")",
       "ContactItem.CreationTime", "MAPIFolder[Notes].StoreID",
       "NameSpace.GetItemFromID(\"$note\", \"$store\")", "~ContactItem", "NoteItem.LastModificationTime"}},
+    {"single message read",
+     true,
+     [](const Library& lib, const Ids& ids) {
+         MessageRecord record;
+         lib.GetSingleObjectForOL(&record, ids.sent.c_str(), TARN_STORE_INBOX);
+     },
+     // The box: the item's folder against the Inbox, the Outbox, then Sent
+     // Items, each fetched only when the one before did not match. The
+     // received time twice: the empty-date test, then the text.
+     {"MAPIFolder[Notes].StoreID",
+      "NameSpace.GetItemFromID(\"$sent\", \"$store\")",
+      "MailItem.Parent",
+      "~MAPIFolder[Notes]",
+      "MAPIFolder[Sent Items].EntryID",
+      "NameSpace.GetDefaultFolder(6)",
+      "MAPIFolder[Inbox].EntryID",
+      "~MAPIFolder[Inbox]",
+      "NameSpace.GetDefaultFolder(4)",
+      "MAPIFolder[Outbox].EntryID",
+      "~MAPIFolder[Outbox]",
+      "NameSpace.GetDefaultFolder(5)",
+      "MAPIFolder[Sent Items].EntryID",
+      "~MAPIFolder[Sent Items]",
+      "MailItem.Class",
+      "MailItem.UnRead",
+      "MailItem.ReceivedTime",
+      "MailItem.ReceivedTime",
+      "MailItem.SentOnBehalfOfName",
+      "MailItem.To",
+      "MailItem.CC",
+      "MailItem.ReplyRecipientNames",
+      "MailItem.Subject",
+      "MailItem.Body"}},
+    {"message added to the Outbox",
+     true,
+     [](const Library& lib, const Ids&) {
+         MessageRecord record{};
+         std::strcpy(record.status, "UNREAD");
+         std::strcpy(record.recipientList1, "|Anna|Mei");
+         std::strcpy(record.subject, "Hi");
+         char id[TARN_ENTRY_ID_SIZE];
+         lib.AddForOL(id, &record, TARN_STORE_OUTBOX);
+     },
+     // No sender in the record: SentOnBehalfOfName is not set. Saved, then
+     // moved; the identifier is read from the object Move returned.
+     {"Application.CreateItem(0)", "MailItem.UnRead = true", "MailItem.To = \"Anna; Mei\"",
+      "MailItem.CC = \"\"", "MailItem.Subject = \"Hi\"", "MailItem.Body = \"\"", "MailItem.Save()",
+      "NameSpace.GetDefaultFolder(4)", "MailItem.Move(<MAPIFolder>)", "~MAPIFolder[Outbox]",
+      "MailItem.EntryID"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exports, CallSequenceTest, ::testing::ValuesIn(kScenarios),

@@ -1,0 +1,55 @@
+#include "outlook/mail_fill.h"
+
+#include "automation/invoke.h"
+#include "codec/date_text.h"
+#include "outlook/mail_members.h"
+#include "records/record_fields.h"
+
+namespace tarnex::outlook {
+
+namespace {
+
+constexpr std::string_view kBodyEnd = "END:VBODY";
+
+}  // namespace
+
+std::string MessageBodyText(std::string_view body) {
+    std::string text;
+    text.reserve(body.size() + 16);
+    for (std::size_t at = 0; at < body.size();) {
+        if (body.compare(at, kBodyEnd.size(), kBodyEnd) == 0) {
+            text += '/';
+            text += kBodyEnd;
+            at += kBodyEnd.size();
+        } else if (body[at] == '\r' && at + 1 < body.size() && body[at + 1] == '\n') {
+            text += '\n';
+            at += 2;
+        } else {
+            text += body[at++];
+        }
+    }
+    return text;
+}
+
+void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mailItem) {
+    using automation::GetText;
+    using records::CopyText;
+
+    records::AppendValue(record.status, automation::GetBool(mailItem, mail::kUnRead) ? "UNREAD" : "READ",
+                         false);
+    records::AppendValue(record.messageType, "MSG", false);
+    // ReceivedTime is asked once for the empty-date test and once more for
+    // the value that is formatted: two round trips for the date.
+    if (automation::GetDate(mailItem, mail::kReceivedTime) != codec::NoDate) {
+        CopyText(record.date,
+                 codec::FormatPimDate(automation::GetDate(mailItem, mail::kReceivedTime), 2, false));
+    }
+    CopyText(record.from, GetText(mailItem, mail::kSentOnBehalfOfName));
+    CopyText(record.to, GetText(mailItem, mail::kTo));
+    CopyText(record.cc, GetText(mailItem, mail::kCc));
+    CopyText(record.replyTo, GetText(mailItem, mail::kReplyRecipientNames));
+    CopyText(record.subject, GetText(mailItem, mail::kSubject));
+    CopyText(record.body, MessageBodyText(GetText(mailItem, mail::kBody)));
+}
+
+}  // namespace tarnex::outlook
