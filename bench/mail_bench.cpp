@@ -12,73 +12,22 @@
 #include <string>
 #include <vector>
 
-#include "simpim/item_classes.h"
-#include "simpim/outlook_server.h"
-#include "tarnex/tarnex.h"
-#include "tarnex/tarnex_inproc.h"
+#include "pim_stores.h"
+#include "store_bench.h"
 
+namespace tarnex_bench {
 namespace {
 
-using simpim::Variant;
-using tarnex::automation::Date;
-
-constexpr std::size_t kMessages = 1000;
-constexpr std::size_t kBodyBytes = 20 * 1024;
-
-std::u16string Text(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-// A received message as a mailing list sends it: a 20 KB body of CR LF lines.
-std::u16string Body(std::size_t k) {
-    std::string line =
-        "Line of message " + std::to_string(k) + ": the quick brown fox jumps over the lazy dog.\r\n";
-    std::string body;
-    while (body.size() + line.size() < kBodyBytes) body += line;
-    return Text(body);
-}
-
-void AddMessage(simpim::OutlookServer& outlook, std::size_t k) {
-    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderInbox, simpim::MailClass());
-    const std::string n = std::to_string(k);
-    item.Set("Subject", Variant(Text("Digest number " + n)));
-    item.Set("SenderName", Variant(u"List Server"));
-    item.Set("SentOnBehalfOfName", Variant(u"List Server"));
-    item.Set("To", Variant(u"User; Team"));
-    item.Set("CC", Variant(Text("member" + n + "@example.com")));
-    item.Set("ReceivedTime", Variant(Date{36900.0 + static_cast<double>(k) / 24}));
-    item.Set("UnRead", Variant(k % 2 == 0));
-    item.Set("Body", Variant(Body(k)));
-}
-
-struct HostList {
-    explicit HostList(std::size_t count) : records(count), nodes(count) {
-        for (std::size_t k = 0; k < count; ++k) {
-            nodes[k].record = &records[k];
-            nodes[k].next = k + 1 < count ? &nodes[k + 1] : nullptr;
-        }
-        list.first = nodes.data();
-        list.count = static_cast<int32_t>(count);
-    }
-    void Clear() { std::memset(records.data(), 0, records.size() * sizeof(MessageRecord)); }
-    std::vector<MessageRecord> records;
-    std::vector<RecordListNode> nodes;
-    PimRecordList list{};
-};
-
-struct Bench {
-    Bench() : reference(kMessages) {
-        tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &outlook);
-        for (std::size_t k = 0; k < kMessages; ++k) AddMessage(outlook, k);
-        if (InitializeTARN(TARN_PIM_OUTLOOK) != TARN_INITIALIZED) std::abort();
-        // The records the baseline copies its texts from.
-        if (TARN_GetObjectStoreForOL(&reference.list, TARN_STORE_INBOX) != TARN_OK) std::abort();
-    }
-    simpim::OutlookServer outlook;
-    HostList reference;
-};
-
-Bench& Shared() {
-    static Bench bench;
-    return bench;
+// The records the baseline copies its texts from: the Inbox as one read
+// gives it.
+const HostList<MessageRecord>& Reference() {
+    static const HostList<MessageRecord> reference = [] {
+        SharedOutlook();
+        HostList<MessageRecord> records(kMessages);
+        if (TARN_GetObjectStoreForOL(&records.list, TARN_STORE_INBOX) != TARN_OK) std::abort();
+        return records;
+    }();
+    return reference;
 }
 
 template <std::size_t N>
@@ -103,26 +52,20 @@ void CopyTexts(MessageRecord& to, const MessageRecord& from) {
     CopyField(to.body, from.body);
 }
 
-void Report(benchmark::State& state, std::int64_t calls) {
-    const double records = static_cast<double>(state.iterations()) * kMessages;
-    state.counters["records/s"] = benchmark::Counter(records, benchmark::Counter::kIsRate);
-    if (calls > 0) state.counters["calls/record"] = benchmark::Counter(static_cast<double>(calls) / records);
-}
-
 // Both rounds clear the host's records inside the timing: a host pays for
 // that with every read.
-void BaselineRound(const Bench& bench, HostList& host) {
+void BaselineRound(HostList<MessageRecord>& host) {
     host.Clear();
-    for (std::size_t k = 0; k < kMessages; ++k) CopyTexts(host.records[k], bench.reference.records[k]);
+    for (std::size_t k = 0; k < kMessages; ++k) CopyTexts(host.records[k], Reference().records[k]);
     benchmark::DoNotOptimize(host.records.data());
     benchmark::ClobberMemory();
 }
 
 void CopyMailBaseline(benchmark::State& state) {
-    Bench& bench = Shared();
-    HostList host(kMessages);
-    for (auto _ : state) BaselineRound(bench, host);
-    Report(state, 0);
+    HostList<MessageRecord> host(kMessages);
+    for (auto _ : state) BaselineRound(host);
+    state.counters["records/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kMessages, benchmark::Counter::kIsRate);
 }
 BENCHMARK(CopyMailBaseline)->Unit(benchmark::kMillisecond);
 
@@ -131,34 +74,36 @@ using Clock = std::chrono::steady_clock;
 // The read's time over the baseline's, each round timed alike with the
 // steady clock; "x baseline" in the report.
 void ReadMailStore(benchmark::State& state) {
-    Bench& bench = Shared();
-    HostList host(kMessages);
+    simpim::OutlookServer& outlook = SharedOutlook();
+    const HostList<MessageRecord>& reference = Reference();
+    HostList<MessageRecord> host(kMessages);
     std::int64_t calls = 0;
     Clock::duration readTime{};
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
         host.Clear();
-        const std::int64_t before = bench.outlook.CallCount();
+        const std::int64_t before = outlook.CallCount();
         if (TARN_GetObjectStoreForOL(&host.list, TARN_STORE_INBOX) != TARN_OK)
             state.SkipWithError("read failed");
-        calls += bench.outlook.CallCount() - before;
+        calls += outlook.CallCount() - before;
         readTime += Clock::now() - start;
     }
-    HostList copy(kMessages);
+    HostList<MessageRecord> copy(kMessages);
     constexpr int kBaselineRounds = 20;
     const Clock::time_point start = Clock::now();
-    for (int round = 0; round < kBaselineRounds; ++round) BaselineRound(bench, copy);
+    for (int round = 0; round < kBaselineRounds; ++round) BaselineRound(copy);
     const double baselinePerRound =
         std::chrono::duration<double>(Clock::now() - start).count() / kBaselineRounds;
     const double readPerRound =
         std::chrono::duration<double>(readTime).count() / static_cast<double>(state.iterations());
     state.counters["x baseline"] = benchmark::Counter(readPerRound / baselinePerRound);
-    if (std::memcmp(host.records.data(), bench.reference.records.data(),
+    if (std::memcmp(host.records.data(), reference.records.data(),
                     host.records.size() * sizeof(MessageRecord)) != 0) {
         state.SkipWithError("records differ from the first read");
     }
-    Report(state, calls);
+    Report(state, calls, kMessages);
 }
 BENCHMARK(ReadMailStore)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+}  // namespace tarnex_bench

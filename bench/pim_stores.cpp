@@ -67,6 +67,23 @@ void AddNote(simpim::OutlookServer& outlook, std::size_t k) {
     item.Set("Body", Variant(Text("Note " + std::to_string(k) + "\r\nCall back after 3\r\nBring the keys")));
 }
 
+// A received message as a mailing list sends it: a 20 KB body of CR LF lines.
+void AddMessage(simpim::OutlookServer& outlook, std::size_t k) {
+    const std::string n = std::to_string(k);
+    const std::string line = "Line of message " + n + ": the quick brown fox jumps over the lazy dog.\r\n";
+    std::string body;
+    while (body.size() + line.size() < kMessageBodyBytes) body += line;
+    simpim::OutlookItem& item = outlook.AddItem(simpim::kFolderInbox, simpim::MailClass());
+    item.Set("Subject", Variant(Text("Digest number " + n)));
+    item.Set("SenderName", Variant(u"List Server"));
+    item.Set("SentOnBehalfOfName", Variant(u"List Server"));
+    item.Set("To", Variant(u"User; Team"));
+    item.Set("CC", Variant(Text("member" + n + "@example.com")));
+    item.Set("ReceivedTime", Variant(Date{36900.0 + static_cast<double>(k) / 24}));
+    item.Set("UnRead", Variant(k % 2 == 0));
+    item.Set("Body", Variant(Text(body)));
+}
+
 }  // namespace
 
 void FillStores(simpim::OutlookServer& outlook) {
@@ -74,6 +91,7 @@ void FillStores(simpim::OutlookServer& outlook) {
     for (std::size_t k = 0; k < kAppointments; ++k) AddAppointment(outlook, k);
     for (std::size_t k = 0; k < kTasks; ++k) AddTask(outlook, k);
     for (std::size_t k = 0; k < kNotes; ++k) AddNote(outlook, k);
+    for (std::size_t k = 0; k < kMessages; ++k) AddMessage(outlook, k);
 }
 
 }  // namespace tarnex_bench
