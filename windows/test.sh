@@ -61,7 +61,7 @@ test_target() {
     if [ ! -x "$wine_loader" ]; then
       why="apt could not install wine32:i386"
     elif ! why="$("$wine_loader" --version 2>&1 > /dev/null)"; then
-      why="$wine_loader does not start: ${why##*$'\n'}"
+      why="$(printf '%s\n' "$why" | tail -n 1 | sed 's/^.*: line [0-9]*: //')"
     else
       why=""
     fi
