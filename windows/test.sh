@@ -8,7 +8,8 @@
 #   4. the simulated servers as a local server in another process (LocalServer32),
 #      so that every call, VARIANT and BSTR is marshalled between processes,
 #      from a host thread in the multithreaded apartment,
-#   5. and again from a host thread in a single-threaded apartment.
+#   5. and again from a host thread in a single-threaded apartment;
+#   6. the unload of 3, with the session's objects proxies to the local server.
 #   windows/test.sh [win64] [win32]   (default: both)
 # The 32-bit run needs Debian's wine32 (i386), which this installs when
 # missing; where it cannot be installed or cannot run, the 32-bit DLL is only
@@ -101,8 +102,15 @@ test_target() {
   local filter="$all_stages_but:RegisteredOutlook.ThreadWithoutComCannotCreateTheServer"
   run "$target: out-of-process server, host thread in the multithreaded apartment" \
     --gtest_filter="$filter" --out-of-process=mta
+  # Each run starts its own relay: the last one's, left idle, may be on its
+  # way out, and an activation that reaches it then can hang.
+  "$wineserver" -w
   run "$target: out-of-process server, host thread in a single-threaded apartment" \
     --gtest_filter="$filter" --out-of-process=sta
+  "$wineserver" -w
+  # Last: the relay keeps serving the objects the unloaded DLL let go of.
+  run "$target: DLL unloaded with its session open, out of process" \
+    --gtest_filter='DllUnload.*' --out-of-process=sta
 
   cleanup
   trap - EXIT

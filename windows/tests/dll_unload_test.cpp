@@ -2,8 +2,9 @@
 // not call the server's objects while it is being unloaded (under the loader
 // lock, perhaps after the host has uninitialised COM). A copy of tarnex.dll
 // under another name is loaded and unloaded, so that the unload is real.
-// The objects the copy lets go of stay alive in the simulated server: run
-// alone (windows/test.sh), as the other tests count the server's objects.
+// The objects the copy lets go of stay alive in the simulated server, so
+// these run alone (windows/test.sh), in process and out of process: the
+// other tests count the server's objects.
 #include <windows.h>
 #include <objbase.h>
 
