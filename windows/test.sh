@@ -20,15 +20,17 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(win64 win32)
 
+# Waits for another job's apt to finish rather than failing on its lock.
+apt_get() { apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 install() {
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@" > /dev/null
+  DEBIAN_FRONTEND=noninteractive apt_get install -y -qq "$@" > /dev/null
 }
 
 # Debian's i386 index is sometimes not there at the first try.
 install_wine32() {
   dpkg --add-architecture i386
   for attempt in 1 2 3 4; do
-    apt-get update -qq && break
+    apt_get update -qq && break
     echo "== apt-get update failed (attempt $attempt); retrying"
     sleep 10
   done
@@ -51,7 +53,7 @@ test_target() {
   esac
   if [ ! -x "$wine_loader" ]; then
     if [ "$target" = win64 ]; then
-      apt-get update -qq && install wine64
+      apt_get update -qq && install wine64
     else
       install_wine32 || true
     fi

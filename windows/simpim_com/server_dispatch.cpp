@@ -147,8 +147,9 @@ HRESULT ServerDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { 
 
 // Checked as a type library's Invoke checks a call: IID_NULL only, no
 // assignment by reference (every simulated property holds a value), either
-// kind when a caller asks for a method or a property get, and the refused
-// argument named in puArgErr by its place in rgvarg.
+// kind when a caller asks for a method or a property get (tried as a method
+// first, so such a call appears twice in the server's call log), and the
+// refused argument named in puArgErr by its place in rgvarg.
 HRESULT ServerDispatch::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
