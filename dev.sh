@@ -57,10 +57,8 @@ test)
     run_tests build-sanitize
     echo "== fuzzing the value codec"
     bash fuzz/run.sh "${TARNEX_FUZZ_SECONDS:-60}"
-    echo "== Windows: tarnex.dll over real COM under Wine"
-    bash windows/test.sh
-    echo "== Windows: the 32-bit DLL, its export table and its 4-byte-pointer layouts"
-    bash windows/build.sh win32
+    echo "== Windows: tarnex.dll over real COM under Wine, 64- and 32-bit"
+    bash windows/test.sh win64 win32
     ;;
 *)
     echo "usage: bash dev.sh demo|test" >&2

@@ -30,23 +30,36 @@ const Variant& ArgOrMissing(std::span<const Variant> args, std::size_t index) no
 }
 
 namespace {
+
+thread_local const Variant* refusedArgument = nullptr;
+
 template <class T, class F>
-HResult Coerce(T& out, F&& convert) {
+HResult Coerce(const Variant& value, T& out, F&& convert) {
     try {
         out = convert();
         return ta::kOk;
     } catch (const ta::OleStatusFailure& failure) {
+        refusedArgument = &value;
         return failure.Status();
     }
 }
+
 }  // namespace
+
+void ForgetRefusedArgument() noexcept { refusedArgument = nullptr; }
+
+std::optional<std::size_t> RefusedArgumentIn(std::span<const Variant> args) noexcept {
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (&args[i] == refusedArgument) return i;
+    return std::nullopt;
+}
 
 HResult ToInt(const Variant& value, std::int32_t& out) {
     if (const auto* i = value.IfI4()) {
         out = *i;
         return ta::kOk;
     }
-    return Coerce(out, [&] { return value.ToI4(); });
+    return Coerce(value, out, [&] { return value.ToI4(); });
 }
 
 HResult ToText(const Variant& value, std::u16string& out) {
@@ -54,7 +67,7 @@ HResult ToText(const Variant& value, std::u16string& out) {
         out = *s;
         return ta::kOk;
     }
-    return Coerce(out, [&] { return value.ToBstr(); });
+    return Coerce(value, out, [&] { return value.ToBstr(); });
 }
 
 HResult ToBoolean(const Variant& value, bool& out) {
@@ -62,7 +75,7 @@ HResult ToBoolean(const Variant& value, bool& out) {
         out = *b;
         return ta::kOk;
     }
-    return Coerce(out, [&] { return value.ToBool(); });
+    return Coerce(value, out, [&] { return value.ToBool(); });
 }
 
 HResult ToDateValue(const Variant& value, Date& out) {
@@ -70,7 +83,7 @@ HResult ToDateValue(const Variant& value, Date& out) {
         out = *d;
         return ta::kOk;
     }
-    return Coerce(out, [&] { return value.ToDate(); });
+    return Coerce(value, out, [&] { return value.ToDate(); });
 }
 
 HResult CoerceTo(const Variant& value, VarType type, Variant& out) {

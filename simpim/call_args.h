@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -39,6 +40,13 @@ HResult ToBoolean(const Variant& value, bool& out);
 HResult ToDateValue(const Variant& value, Date& out);
 // To the given declared type.
 HResult CoerceTo(const Variant& value, VarType type, Variant& out);
+
+// Which argument a call refused: each coercion above that fails remembers the
+// value it was given (per thread), so that the object's IDispatch can name
+// the argument in puArgErr as a type library's Invoke does. Position in
+// args, when the last refused value is one of them.
+void ForgetRefusedArgument() noexcept;
+std::optional<std::size_t> RefusedArgumentIn(std::span<const Variant> args) noexcept;
 
 // Fills exception and returns DISP_E_EXCEPTION.
 HResult Raise(ExceptionInfo& exception, std::u16string source, std::u16string description, HResult scode);

@@ -1,9 +1,11 @@
 #include "simpim/sim_object.h"
 
+#include <cstdint>
 #include <new>
 #include <stdexcept>
 
 #include "simpim/arguments_text.h"
+#include "simpim/call_args.h"
 
 namespace simpim {
 
@@ -53,7 +55,13 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
                 throw std::runtime_error("simulated server failure");
         }
     }
-    return Call(dispid, kind, args, result, exception);
+    ForgetRefusedArgument();
+    const HResult hr = Call(dispid, kind, args, result, exception);
+    if (hr == tarnex::automation::kDispTypeMismatch || hr == tarnex::automation::kDispParamNotFound) {
+        if (const auto position = RefusedArgumentIn(args))
+            result = Variant(static_cast<std::int32_t>(*position));
+    }
+    return hr;
 }
 
 }  // namespace simpim

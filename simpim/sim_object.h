@@ -23,6 +23,9 @@ public:
 
     void AddRef() noexcept final;
     void Release() noexcept final;
+    // A call that refuses one of its arguments (DISP_E_TYPEMISMATCH or
+    // DISP_E_PARAMNOTFOUND) leaves that argument's position in args as the
+    // I4 result, for the object's IDispatch to report in puArgErr.
     HResult Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                    ExceptionInfo& exception) final;
 

@@ -33,7 +33,9 @@ private:
     HResult status_;
 };
 
-// Throws the failure that a failed Invoke status stands for.
+// Throws the failure that a failed Invoke status stands for: E_OUTOFMEMORY
+// is std::bad_alloc, DISP_E_EXCEPTION a DispatchException, anything else an
+// OleStatusFailure.
 [[noreturn]] void ThrowInvokeFailure(HResult status, const struct ExceptionInfo& exception);
 
 }  // namespace tarnex::automation

@@ -47,7 +47,8 @@ void PimSession::AbandonAll() noexcept {
 
 PimSession& Session() noexcept {
     // Lives from load to unload; what it still holds at unload is released
-    // then, as by UninitializeTARN.
+    // then, as by UninitializeTARN (except by the Windows DLL, which lets go
+    // of it first: session/com/process_detach.cpp).
     static PimSession session;
     return session;
 }

@@ -41,8 +41,8 @@ struct PimSession {
 
     // Releases every slot, Outlook application first.
     void ReleaseAll() noexcept;
-    // Lets go of every slot without releasing: for a process that is ending,
-    // where the objects' servers may already be gone.
+    // Lets go of every slot without releasing: for a DLL being unloaded,
+    // when COM or the objects' servers may already be gone.
     void AbandonAll() noexcept;
 
     ~PimSession() { ReleaseAll(); }

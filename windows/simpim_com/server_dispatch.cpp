@@ -1,5 +1,7 @@
 #include "server_dispatch.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <new>
 #include <vector>
 
@@ -47,8 +49,10 @@ public:
     }
 };
 
+// DISPATCH_PROPERTYPUTREF alone never reaches here (see Invoke); with
+// DISPATCH_PROPERTYPUT it is a put, as a type library matches either kind.
 InvokeKind KindOf(WORD flags) noexcept {
-    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return InvokeKind::Put;
+    if (flags & DISPATCH_PROPERTYPUT) return InvokeKind::Put;
     if (flags & DISPATCH_METHOD) return InvokeKind::Method;
     return InvokeKind::Get;
 }
@@ -61,19 +65,31 @@ void FillExcepInfo(const ExceptionInfo& from, EXCEPINFO* to) noexcept {
     to->scode = from.scode != 0 ? from.scode : DISP_E_EXCEPTION;
 }
 
+// The two statuses for which Invoke names the argument at fault in puArgErr.
+bool NamesAnArgument(HRESULT hr) noexcept { return hr == DISP_E_TYPEMISMATCH || hr == DISP_E_PARAMNOTFOUND; }
+
+void ReportArgument(UINT rgvargIndex, UINT* argumentError) noexcept {
+    if (argumentError) *argumentError = rgvargIndex;
+}
+
 // Arguments come reversed in DISPPARAMS; a put's value is the named
-// DISPID_PROPERTYPUT argument, which is rgvarg[0] and goes last.
-HRESULT ReadArguments(const DISPPARAMS& params, InvokeKind kind, std::vector<Variant>& args) {
-    const UINT named = params.cNamedArgs;
-    if (kind == InvokeKind::Put) {
-        if (named != 1 || params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) return DISP_E_PARAMNOTOPTIONAL;
-    } else if (named != 0) {
-        return DISP_E_NONAMEDARGS;
+// DISPID_PROPERTYPUT argument, which is rgvarg[0] and goes last. No member
+// has named parameters, so any other named argument is not found.
+HRESULT ReadArguments(const DISPPARAMS& params, InvokeKind kind, std::vector<Variant>& args,
+                      UINT* argumentError) {
+    for (UINT i = 0; i < params.cNamedArgs; ++i) {
+        if (kind == InvokeKind::Put && i == 0 && params.rgdispidNamedArgs[0] == DISPID_PROPERTYPUT) continue;
+        ReportArgument(i, argumentError);
+        return DISP_E_PARAMNOTFOUND;
     }
+    if (kind == InvokeKind::Put && params.cNamedArgs == 0) return DISP_E_PARAMNOTOPTIONAL;
     args.resize(params.cArgs);
     for (UINT i = 0; i < params.cArgs; ++i) {
         const HRESULT hr = com::FromComVariant(params.rgvarg[i], args[params.cArgs - 1 - i], ServerBridge());
-        if (FAILED(hr)) return hr;
+        if (FAILED(hr)) {
+            if (NamesAnArgument(hr)) ReportArgument(i, argumentError);
+            return hr;
+        }
     }
     return S_OK;
 }
@@ -129,19 +145,36 @@ HRESULT ServerDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 // The simulated servers are driven by DISPID only, as the library drives them.
 HRESULT ServerDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-HRESULT ServerDispatch::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                               EXCEPINFO* exception, UINT*) {
+// Checked as a type library's Invoke checks a call: IID_NULL only, no
+// assignment by reference (every simulated property holds a value), either
+// kind when a caller asks for a method or a property get (tried as a method
+// first, so such a call appears twice in the server's call log), and the
+// refused argument named in puArgErr by its place in rgvarg.
+HRESULT ServerDispatch::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
+                               VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
+    if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     if (!params) return E_POINTER;
+    if ((flags & DISPATCH_PROPERTYPUTREF) && !(flags & DISPATCH_PROPERTYPUT)) return DISP_E_MEMBERNOTFOUND;
     try {
         const InvokeKind kind = KindOf(flags);
         std::vector<Variant> args;
-        HRESULT hr = ReadArguments(*params, kind, args);
+        HRESULT hr = ReadArguments(*params, kind, args, argumentError);
         if (FAILED(hr)) return hr;
 
         Variant returned;
         ExceptionInfo info;
         hr = object_.Get()->Invoke(dispid, kind, args, returned, info);
+        if (hr == DISP_E_MEMBERNOTFOUND && kind == InvokeKind::Method && (flags & DISPATCH_PROPERTYGET)) {
+            returned = Variant();
+            hr = object_.Get()->Invoke(dispid, InvokeKind::Get, args, returned, info);
+        }
         if (hr == DISP_E_EXCEPTION) FillExcepInfo(info, exception);
+        if (NamesAnArgument(hr)) {
+            // The object leaves the refused argument's position as its result.
+            const std::int32_t* position = returned.IfI4();
+            if (position && *position >= 0 && static_cast<std::size_t>(*position) < args.size())
+                ReportArgument(params->cArgs - 1 - static_cast<UINT>(*position), argumentError);
+        }
         if (FAILED(hr) || !result) return hr;
         com::UniqueVariant converted;
         const HRESULT converting = com::ToComVariant(returned, *converted.Get(), ServerBridge());

@@ -2,6 +2,9 @@
 // call to one of our DispatchObjects (a simpim object, or in the relay a
 // ComDispatch forwarding to another process). VARIANTs become our Variants
 // on the way in and back on the way out; DISP_E_EXCEPTION fills EXCEPINFO.
+// An object that refuses an argument (DISP_E_TYPEMISMATCH, DISP_E_PARAMNOTFOUND)
+// may leave the argument's position in args as its I4 result: Invoke turns
+// it into puArgErr.
 #pragma once
 
 #include <windows.h>

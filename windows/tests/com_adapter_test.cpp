@@ -57,7 +57,33 @@ std::string Describe(const Variant& value) {
     return "Empty";
 }
 
+// What the by-reference results point at, and the objects they carry.
 LONG byReferenceValue = 42;
+BSTR byReferenceText = nullptr;
+VARIANT byReferenceVariant;
+FakeDispatch resultObject;
+IDispatch* byReferenceObject = &resultObject;
+
+// An object with no IDispatch: a result holding it is not one we can call.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class UnknownOnly final : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        if (IsEqualIID(riid, IID_IUnknown)) {
+            *object = this;
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    ULONG references = 1;
+};
+#pragma GCC diagnostic pop
+UnknownOnly unknownOnly;
 
 struct ResultCase {
     const char* name;
@@ -122,6 +148,71 @@ const ResultCase kResultCases[] = {
      },
      "Bstr:a~b", S_OK},
     {"NULL", [](VARIANT& v) { V_VT(&v) = VT_NULL; }, "Empty", S_OK},
+    {"EMPTY", [](VARIANT& v) { V_VT(&v) = VT_EMPTY; }, "Empty", S_OK},
+    {"null BSTR",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_BSTR;
+         V_BSTR(&v) = nullptr;
+     },
+     "Bstr:", S_OK},
+    {"UNKNOWN with IDispatch",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_UNKNOWN;
+         V_UNKNOWN(&v) = &resultObject;
+         resultObject.AddRef();
+     },
+     "Dispatch", S_OK},
+    {"UNKNOWN without IDispatch",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_UNKNOWN;
+         V_UNKNOWN(&v) = &unknownOnly;
+         unknownOnly.AddRef();
+     },
+     nullptr, DISP_E_TYPEMISMATCH},
+    {"null UNKNOWN",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_UNKNOWN;
+         V_UNKNOWN(&v) = nullptr;
+     },
+     "Dispatch:null", S_OK},
+    {"BYREF BSTR",
+     [](VARIANT& v) {
+         byReferenceText = SysAllocString(L"by reference");
+         V_VT(&v) = VT_BYREF | VT_BSTR;
+         V_BSTRREF(&v) = &byReferenceText;
+     },
+     "Bstr:by reference", S_OK},
+    {"BYREF null BSTR",
+     [](VARIANT& v) {
+         byReferenceText = nullptr;
+         V_VT(&v) = VT_BYREF | VT_BSTR;
+         V_BSTRREF(&v) = &byReferenceText;
+     },
+     "Bstr:", S_OK},
+    {"BYREF DISPATCH",
+     [](VARIANT& v) {
+         V_VT(&v) = VT_BYREF | VT_DISPATCH;
+         V_DISPATCHREF(&v) = &byReferenceObject;
+     },
+     "Dispatch", S_OK},
+    {"BYREF VARIANT holding a BSTR",
+     [](VARIANT& v) {
+         VariantInit(&byReferenceVariant);
+         V_VT(&byReferenceVariant) = VT_BSTR;
+         V_BSTR(&byReferenceVariant) = SysAllocString(L"inner");
+         V_VT(&v) = VT_BYREF | VT_VARIANT;
+         V_VARIANTREF(&v) = &byReferenceVariant;
+     },
+     "Bstr:inner", S_OK},
+    {"BYREF VARIANT holding an I2",
+     [](VARIANT& v) {
+         VariantInit(&byReferenceVariant);
+         V_VT(&byReferenceVariant) = VT_I2;
+         V_I2(&byReferenceVariant) = -3;
+         V_VT(&v) = VT_BYREF | VT_VARIANT;
+         V_VARIANTREF(&v) = &byReferenceVariant;
+     },
+     "I4:-3", S_OK},
     {"ERROR",
      [](VARIANT& v) {
          V_VT(&v) = VT_ERROR;
@@ -161,6 +252,13 @@ TEST_P(ResultConversion, BecomesTheNearestTypeWeCarry) {
         }
     }
     EXPECT_EQ(1u, fake.references);
+    // By-reference values stay the caller's; what the call copied is released.
+    SysFreeString(byReferenceText);
+    byReferenceText = nullptr;
+    VariantClear(&byReferenceVariant);
+    VariantClear(&fake.answer);
+    EXPECT_EQ(1u, resultObject.references);
+    EXPECT_EQ(1u, unknownOnly.references);
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, ResultConversion, testing::ValuesIn(kResultCases),

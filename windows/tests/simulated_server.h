@@ -20,7 +20,7 @@ struct SimulatedServerExports {
 const SimulatedServerExports& SimulatedServer();
 
 // Set by --out-of-process: the servers run behind the relay, in another
-// process, and the test thread is in the multithreaded apartment.
+// process, and the process has a multithreaded apartment serving them.
 inline bool serversOutOfProcess = false;
 
 }  // namespace windows_test

@@ -1,5 +1,6 @@
 #include "automation/com/com_dispatch.h"
 
+#include <cstdint>
 #include <new>
 
 #include "automation/com/exception_info.h"
@@ -8,6 +9,9 @@
 namespace tarnex::automation::com {
 
 namespace {
+
+// puArgErr as the server left it when it named no argument.
+constexpr UINT kNoArgument = ~0u;
 
 WORD InvokeFlags(InvokeKind kind) noexcept {
     switch (kind) {
@@ -71,7 +75,7 @@ HResult ComDispatch::Invoke(Dispid dispid, InvokeKind kind, std::span<const Vari
 
         UniqueVariant returned;
         UniqueExcepInfo info;
-        UINT argumentError = 0;
+        UINT argumentError = kNoArgument;
         const HRESULT hr =
             dispatch_->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, InvokeFlags(kind), &params,
                               isPut ? nullptr : returned.Get(), info.Get(), &argumentError);
@@ -79,6 +83,8 @@ HResult ComDispatch::Invoke(Dispid dispid, InvokeKind kind, std::span<const Vari
             info.FillIn(exception);
             return hr;
         }
+        if ((hr == DISP_E_TYPEMISMATCH || hr == DISP_E_PARAMNOTFOUND) && argumentError < args.size())
+            result = Variant(static_cast<std::int32_t>(args.size() - 1 - argumentError));
         if (FAILED(hr)) return hr;
         if (isPut) return S_OK;
         return FromComVariant(*returned.Get(), result, *bridge_);

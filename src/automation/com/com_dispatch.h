@@ -29,7 +29,10 @@ public:
 
     // Arguments go reversed into DISPPARAMS; a put names its value
     // DISPID_PROPERTYPUT. DISP_E_EXCEPTION fills exception (after the
-    // server's deferred fill-in, if it has one).
+    // server's deferred fill-in, if it has one). When the server names the
+    // argument it refused (puArgErr on DISP_E_TYPEMISMATCH or
+    // DISP_E_PARAMNOTFOUND), result holds its position in args as an I4, so
+    // that a relay serving this object can name it in turn.
     HResult Invoke(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                    ExceptionInfo& exception) override;
 

@@ -1,12 +1,15 @@
-// The DLL's entry point. When the DLL is unloaded with FreeLibrary, the
-// session's destructor releases what a host left open. When the whole
-// process is ending, COM and the PIM's proxies may already be gone, so the
-// session lets go of its objects without calling into them.
+// The DLL's entry point. A host may unload the DLL without UninitializeTARN,
+// by FreeLibrary or by ending the process, and may already have uninitialised
+// COM by then; and DLL_PROCESS_DETACH runs under the loader lock, where a
+// call into a server (a proxy's Release is a call to another process) can
+// deadlock. So at every unload the session lets go of its objects without
+// calling them; the session's destructor, which runs after this, then finds
+// nothing left to release.
 #include <windows.h>
 
 #include "session/pim_session.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
-    if (reason == DLL_PROCESS_DETACH && reserved != nullptr) tarnex::session::Session().AbandonAll();
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_DETACH) tarnex::session::Session().AbandonAll();
     return TRUE;
 }
