@@ -3,16 +3,13 @@
 // of the host interface, written out, so a wrong layout in the header shows.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <cstring>
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
 
-#include "exports/contact_fixture.h"
+#include "exports/outlook_fixture.h"
+#include "exports/record_bytes.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 
@@ -25,13 +22,37 @@ constexpr std::size_t kType = 0, kHeaderEntryId = 4, kVersion = 260, kKind = 270
                       kSubject = 22286, kLocation = 23074;
 }  // namespace cal
 
-// An expected record: these texts (or bytes) at these offsets, every other
-// byte zero.
-struct At {
-    std::size_t offset;
-    std::string bytes;
+// The calendar layout, for naming the first differing byte of a record.
+inline constexpr FieldSpan kCalendarFields[] = {
+    {0, 4, "type"},
+    {4, 256, "header entryId"},
+    {260, 10, "version"},
+    {270, 1, "kind"},
+    {271, 256, "entryId"},
+    {527, 278, "categories"},
+    {805, 20, "dateCompleted"},
+    {825, 128, "dateCompleted parameters"},
+    {953, 20480, "body"},
+    {21433, 128, "body parameters"},
+    {21561, 20, "dueDate"},
+    {21581, 128, "dueDate parameters"},
+    {21709, 20, "end"},
+    {21729, 128, "end parameters"},
+    {21857, 5, "importance"},
+    {21862, 128, "importance parameters"},
+    {21990, 20, "start"},
+    {22010, 128, "start parameters"},
+    {22138, 20, "status"},
+    {22158, 128, "status parameters"},
+    {22286, 512, "subject"},
+    {22798, 128, "subject parameters"},
+    {22926, 20, "spare"},
+    {22946, 128, "spare parameters"},
+    {23074, 150, "location"},
+    {23224, 128, "location parameters"},
 };
-using RecordBytes = std::vector<At>;
+
+using RecordBytes = std::vector<ExpectedText>;
 
 // The type code 2 and the version of a single read.
 inline RecordBytes SingleReadHeader() {
@@ -39,15 +60,9 @@ inline RecordBytes SingleReadHeader() {
 }
 inline std::string KindByte(int kind) { return std::string(1, static_cast<char>(kind)); }
 
-inline CalendarRecord ZeroCalendar() {
-    CalendarRecord record;
-    std::memset(&record, 0, sizeof record);
-    return record;
+inline ::testing::AssertionResult HasBytes(const CalendarRecord& record, const RecordBytes& expected) {
+    return RecordBytesAre(BytesOf(record), expected, kCalendarFields);
 }
-
-// Compares the whole record with the expected bytes in one pass; on a
-// difference names its offset, the field it lies in, and both texts there.
-::testing::AssertionResult HasBytes(const CalendarRecord& record, const RecordBytes& expected);
 
 // Writes bytes at a record offset, as a host would fill a field.
 inline void PutBytes(CalendarRecord& record, std::size_t offset, std::string_view bytes) {
@@ -55,29 +70,8 @@ inline void PutBytes(CalendarRecord& record, std::size_t offset, std::string_vie
     std::memcpy(reinterpret_cast<char*>(&record) + offset, bytes.data(), bytes.size());
 }
 
-// Host-owned calendar records chained into a list.
-struct CalendarList {
-    explicit CalendarList(std::size_t count) : records(count, ZeroCalendar()), nodes(count) {
-        for (std::size_t k = 0; k < count; ++k) {
-            nodes[k].record = &records[k];
-            nodes[k].next = k + 1 < count ? &nodes[k + 1] : nullptr;
-        }
-        list.first = count ? nodes.data() : nullptr;
-        list.count = static_cast<int32_t>(count);
-    }
-    std::vector<CalendarRecord> records;
-    std::vector<RecordListNode> nodes;
-    PimRecordList list{};
-};
-
 class CalendarTest : public OpenOutlookTest {
 protected:
-    simpim::OutlookItem& Add(std::int32_t folder, const simpim::ItemClass& itemClass,
-                             const PropertyValues& values) {
-        simpim::OutlookItem& item = outlook.AddItem(folder, itemClass);
-        for (const auto& [name, value] : values) item.Set(name, value);
-        return item;
-    }
     simpim::OutlookItem& AddAppointment(const PropertyValues& values) {
         return Add(simpim::kFolderCalendar, simpim::AppointmentClass(), values);
     }
@@ -93,14 +87,11 @@ protected:
         return record;
     }
 
-    CalendarList ReadStore(TarnResult expected = TARN_OK) {
-        CalendarList host(static_cast<std::size_t>(CountOf(TARN_STORE_CALENDAR)));
+    HostList<CalendarRecord> ReadStore(TarnResult expected = TARN_OK) {
+        HostList<CalendarRecord> host(static_cast<std::size_t>(CountOf(TARN_STORE_CALENDAR)));
         EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR), expected);
         return host;
     }
-
-    // A property of an item as text, for comparing what a write left.
-    std::string Shown(const simpim::OutlookItem& item, std::string_view property) const;
 };
 
 }  // namespace tarnex_test

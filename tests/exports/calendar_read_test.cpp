@@ -192,7 +192,7 @@ TEST_F(CalendarTest, StoreReadTakesTheAppointmentsThenTheTasks) {
 
     // One record more than the store holds: five are filled, and the sixth
     // gets its kind before the fetch of task 3 fails.
-    CalendarList host(6);
+    HostList<CalendarRecord> host(6);
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR), TARN_DISPATCH_EXCEPTION);
     for (std::size_t k = 0; k < 5; ++k) {
         SCOPED_TRACE(k);
@@ -212,7 +212,7 @@ protected:
 TEST_F(CalendarStoreTest, WithoutAppointmentsTheTasksStartAtZero) {
     const std::string task = EntryIdOf(AddTask({{"Subject", Variant(u"T1")}}));
     outlook.ClearCallLog();
-    CalendarList host(1);
+    HostList<CalendarRecord> host(1);
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR), TARN_OK);
     EXPECT_TRUE(HasBytes(host.records[0], StoreRecord(task, "T1", 2)));
     EXPECT_EQ(TasksCounted(), 0) << "the Tasks count is not asked when the Calendar is empty";
@@ -228,7 +228,7 @@ TEST_F(CalendarStoreTest, WithoutTasksEveryPositionIsAnAppointment) {
 
     // Position 2 is past both folders; with no tasks it is still taken from
     // the Calendar, so the record that fails is marked an appointment.
-    CalendarList host(3);
+    HostList<CalendarRecord> host(3);
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR), TARN_DISPATCH_EXCEPTION);
     EXPECT_TRUE(HasBytes(host.records[0], StoreRecord(first, "A1", 1)));
     EXPECT_TRUE(HasBytes(host.records[1], StoreRecord(second, "A2", 1)));

@@ -37,9 +37,9 @@ protected:
         return changed;
     }
     static CalendarRecord Record(int kind, const RecordBytes& fields) {
-        CalendarRecord record = ZeroCalendar();
+        CalendarRecord record = Zeroed<CalendarRecord>();
         record.kind = static_cast<std::uint8_t>(kind);
-        for (const At& at : fields) PutBytes(record, at.offset, at.bytes);
+        for (const ExpectedText& at : fields) PutBytes(record, at.offset, at.text);
         return record;
     }
 };
@@ -210,10 +210,10 @@ TEST_F(CalendarWriteTest, ReplacingTheStoreEmptiesBothFoldersAndReturnsIdentifie
     AddAppointment({{"Subject", Variant(u"Gone 1")}});
     AddAppointment({{"Subject", Variant(u"Gone 2")}});
     AddTask({{"Subject", Variant(u"Gone 3")}});
-    CalendarList host(2);
+    HostList<CalendarRecord> host(2);
     host.records[0] = Record(1, {{cal::kSubject, "Meeting"}, {cal::kEntryId, "old appointment id"}});
     host.records[1] = Record(2, {{cal::kSubject, "Chore"}, {cal::kEntryId, "old task id"}});
-    const CalendarList before = host;
+    const HostList<CalendarRecord> before = host;
 
     EXPECT_EQ(lib.SetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR), TARN_OK);
 
@@ -251,11 +251,11 @@ TEST_F(CalendarWriteTest, RecordsWrittenBackUnchangedReadTheSame) {
              {"DateCompleted", Variant(Date{36905.0})},
              {"Complete", Variant(true)}});
 
-    const CalendarList first = ReadStore();
+    const HostList<CalendarRecord> first = ReadStore();
     for (const CalendarRecord& record : first.records) {
         ASSERT_EQ(lib.SetSingleObjectForOL(record.fields.entryId, &record, TARN_STORE_CALENDAR), TARN_OK);
     }
-    const CalendarList second = ReadStore();
+    const HostList<CalendarRecord> second = ReadStore();
 
     ASSERT_EQ(first.records.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {

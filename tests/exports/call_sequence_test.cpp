@@ -5,12 +5,12 @@
 #include <cctype>
 #include <cstring>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "exports/call_trace.h"
 #include "exports/contact_fixture.h"
-#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
@@ -68,49 +68,37 @@ TEST_P(CallSequenceTest, MakesExactlyItsCalls) {
     EXPECT_TRUE(SameCalls(s.calls, trace.Lines(outlook.CallLog())));
 }
 
-// The single fields of a contact, read in this order by every reader.
-const std::vector<std::string> kContactReads = {"ContactItem.LastName",
-                                                "ContactItem.FirstName",
-                                                "ContactItem.MiddleName",
-                                                "ContactItem.Title",
-                                                "ContactItem.Suffix",
-                                                "ContactItem.FileAs",
-                                                "ContactItem.Birthday",
-                                                "ContactItem.HomeAddress",
-                                                "ContactItem.BusinessAddress",
-                                                "ContactItem.MailingAddress",
-                                                "ContactItem.MailingAddress",
-                                                "ContactItem.MailingAddress",
-                                                "ContactItem.JobTitle",
-                                                "ContactItem.CompanyName",
-                                                "ContactItem.Department",
-                                                "ContactItem.HomeTelephoneNumber",
-                                                "ContactItem.BusinessTelephoneNumber",
-                                                "ContactItem.HomeFaxNumber",
-                                                "ContactItem.BusinessFaxNumber",
-                                                "ContactItem.MobileTelephoneNumber",
-                                                "ContactItem.PagerNumber",
-                                                "ContactItem.CarTelephoneNumber",
-                                                "ContactItem.ISDNNumber",
-                                                "ContactItem.PersonalHomePage",
-                                                "ContactItem.BusinessHomePage",
-                                                "ContactItem.Email1Address",
-                                                "ContactItem.Email2Address",
-                                                "ContactItem.Email3Address"};
-// What the writer puts for a record holding only the name "Roe;Richard".
-const std::vector<std::string> kContactWrites = {
-    "ContactItem.LastName = \"Roe\"",   "ContactItem.FirstName = \"Richard\"",
-    "ContactItem.MiddleName = \"\"",    "ContactItem.Title = \"\"",
-    "ContactItem.Suffix = \"\"",        "ContactItem.FileAs = \"\"",
-    "ContactItem.JobTitle = \"\"",      "ContactItem.CompanyName = \"\"",
-    "ContactItem.Department = \"\"",    "ContactItem.Email1Address = \"\"",
-    "ContactItem.Email2Address = \"\"", "ContactItem.Email3Address = \"\""};
-
 std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> lines;
     for (const auto& part : parts) lines.insert(lines.end(), part.begin(), part.end());
     return lines;
 }
+
+// "ContactItem.LastName" and so on: each member named in the blank-separated
+// list, in order, with the suffix.
+std::vector<std::string> Members(const std::string& object, const std::string& members,
+                                 const std::string& suffix = "") {
+    std::vector<std::string> lines;
+    std::istringstream names(members);
+    for (std::string member; names >> member;) lines.push_back(object + "." + member + suffix);
+    return lines;
+}
+
+// The single fields of a contact, read in this order by every reader.
+const std::vector<std::string> kContactReads = Members(
+    "ContactItem",
+    "LastName FirstName MiddleName Title Suffix FileAs Birthday HomeAddress BusinessAddress MailingAddress "
+    "MailingAddress MailingAddress JobTitle CompanyName Department HomeTelephoneNumber "
+    "BusinessTelephoneNumber "
+    "HomeFaxNumber BusinessFaxNumber MobileTelephoneNumber PagerNumber CarTelephoneNumber ISDNNumber "
+    "PersonalHomePage BusinessHomePage Email1Address Email2Address Email3Address");
+// What the writer puts for a record holding only the name "Roe;Richard".
+const std::vector<std::string> kContactWrites = Joined(
+    {{"ContactItem.LastName = \"Roe\"", "ContactItem.FirstName = \"Richard\""},
+     Members("ContactItem",
+             "MiddleName Title Suffix FileAs JobTitle CompanyName Department Email1Address Email2Address "
+             "Email3Address",
+             " = \"\"")});
 
 // The logon diagnostic over the one store: every test of both loops asks
 // Count anew, and each child is let go when the next one is fetched.
@@ -241,7 +229,7 @@ const Scenario kScenarios[] = {
       "MAPIFolder[Contacts].EntryID", "~MAPIFolder[Contacts]"}},
     {"whole contact store read", true,
      [](const Library& lib, const Ids&) {
-         ContactList list(2);
+         HostList<ContactRecord> list(2);
          lib.GetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
      },
      Joined({{"Items[Contacts].Item(1)", "ContactItem.Class", "ContactItem.EntryID"},
@@ -250,7 +238,7 @@ const Scenario kScenarios[] = {
              kContactReads})},
     {"single contact write", true,
      [](const Library& lib, const Ids& ids) {
-         ContactRecord record = ZeroContact();
+         ContactRecord record = Zeroed<ContactRecord>();
          Fill(record.name, "Roe;Richard");
          lib.SetSingleObjectForOL(ids.contact.c_str(), &record, TARN_STORE_CONTACTS);
      },
@@ -259,7 +247,7 @@ const Scenario kScenarios[] = {
              {"ContactItem.Save()"}})},
     {"contact store replaced by one record", true,
      [](const Library& lib, const Ids&) {
-         ContactList list(1);
+         HostList<ContactRecord> list(1);
          Fill(list.records[0].name, "Roe;Richard");
          lib.SetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
      },
@@ -279,34 +267,19 @@ const Scenario kScenarios[] = {
       "AppointmentItem.Class", "AppointmentItem.MessageClass", "AppointmentItem.EntryID",
       "AppointmentItem.Subject", "AppointmentItem.Body", "AppointmentItem.Start", "AppointmentItem.End",
       "AppointmentItem.Importance", "AppointmentItem.Location"}},
-    {"single task read",
-     true,
+    {"single task read", true,
      [](const Library& lib, const Ids& ids) {
          CalendarRecord record;
          lib.GetSingleObjectForOL(&record, ids.task.c_str(), TARN_STORE_CALENDAR);
      },
      // Not the Calendar folder: the Tasks folder is asked for next.
-     {"MAPIFolder[Notes].StoreID",
-      "NameSpace.GetItemFromID(\"$task\", \"$store\")",
-      "TaskItem.Parent",
-      "~MAPIFolder[Notes]",
-      "NameSpace.GetDefaultFolder(9)",
-      "MAPIFolder[Tasks].EntryID",
-      "MAPIFolder[Calendar].EntryID",
-      "NameSpace.GetDefaultFolder(13)",
-      "MAPIFolder[Tasks].EntryID",
-      "~MAPIFolder[Tasks]",
-      "~MAPIFolder[Calendar]",
-      "TaskItem.Class",
-      "TaskItem.MessageClass",
-      "TaskItem.EntryID",
-      "TaskItem.Subject",
-      "TaskItem.Body",
-      "TaskItem.StartDate",
-      "TaskItem.DueDate",
-      "TaskItem.DateCompleted",
-      "TaskItem.Importance",
-      "TaskItem.Complete"}},
+     Joined({{"MAPIFolder[Notes].StoreID", "NameSpace.GetItemFromID(\"$task\", \"$store\")",
+              "TaskItem.Parent", "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(9)",
+              "MAPIFolder[Tasks].EntryID", "MAPIFolder[Calendar].EntryID", "NameSpace.GetDefaultFolder(13)",
+              "MAPIFolder[Tasks].EntryID", "~MAPIFolder[Tasks]", "~MAPIFolder[Calendar]"},
+             Members("TaskItem",
+                     "Class MessageClass EntryID Subject Body StartDate DueDate DateCompleted "
+                     "Importance Complete")})},
     {"single task write",
      true,
      [](const Library& lib, const Ids& ids) {
@@ -350,10 +323,8 @@ const Scenario kScenarios[] = {
     {"whole note store read",
      true,
      [](const Library& lib, const Ids&) {
-         NoteRecord record{};
-         RecordListNode node = MakeNode(&record, nullptr);
-         PimRecordList list = MakeList(&node, 1);
-         lib.GetObjectStoreForOL(&list, TARN_STORE_NOTES);
+         HostList<NoteRecord> host(1);
+         lib.GetObjectStoreForOL(&host.list, TARN_STORE_NOTES);
      },
      {"Items[Notes].Item(1)", "NoteItem.Class", "NoteItem.EntryID", "NoteItem.CreationTime",
       "NoteItem.LastModificationTime", "NoteItem.Subject", "NoteItem.Body"}},

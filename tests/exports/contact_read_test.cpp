@@ -12,7 +12,7 @@ using tarnex::automation::Date;
 constexpr const char* kPhoneParameters[8] = {"HOME;VOICE", "WORK;VOICE", "HOME;FAX", "WORK;FAX",
                                              "CELL",       "PAGER",      "CAR",      "ISDN"};
 
-const ContactRecord kZero = ZeroContact();
+const ContactRecord kZero = Zeroed<ContactRecord>();
 
 std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
 
@@ -161,7 +161,7 @@ TEST_F(ContactTest, ItemsOutsideTheContactsFolderAreNotRead) {
 TEST_F(ContactTest, ReadFailureEndsTheCallKeepingWhatWasFilled) {
     AddContact({{"LastName", Variant(u"Berg")}, {"JobTitle", Variant(u"Chemist")}});
     AddContact({{"LastName", Variant(u"Tanaka")}});
-    ContactList host(2);
+    HostList<ContactRecord> host(2);
     outlook.FailEveryCall(0x3a17, simpim::Fault::Exception(), "ContactItem");  // JobTitle
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
 

@@ -1,5 +1,7 @@
 // Whole contacts through the object exports: read, written back, read again;
 // the whole store replaced; new contacts created.
+#include <sstream>
+
 #include "exports/contact_fixture.h"
 #include "simpim/sample_pim.h"
 
@@ -10,55 +12,24 @@ using simpim::Variant;
 using tarnex::automation::Date;
 
 // Every ContactItem property the converters read or write.
-const char* const kContactProperties[] = {"LastName",
-                                          "FirstName",
-                                          "MiddleName",
-                                          "Title",
-                                          "Suffix",
-                                          "FileAs",
-                                          "Birthday",
-                                          "JobTitle",
-                                          "CompanyName",
-                                          "Department",
-                                          "OfficeLocation",
-                                          "PersonalHomePage",
-                                          "BusinessHomePage",
-                                          "Email1Address",
-                                          "Email2Address",
-                                          "Email3Address",
-                                          "HomeTelephoneNumber",
-                                          "BusinessTelephoneNumber",
-                                          "HomeFaxNumber",
-                                          "BusinessFaxNumber",
-                                          "MobileTelephoneNumber",
-                                          "PagerNumber",
-                                          "CarTelephoneNumber",
-                                          "ISDNNumber",
-                                          "SelectedMailingAddress",
-                                          "HomeAddress",
-                                          "BusinessAddress",
-                                          "OtherAddress",
-                                          "MailingAddress",
-                                          "MailingAddressStreet",
-                                          "MailingAddressPostOfficeBox"};
-
-std::string Show(const Variant& v) {
-    if (const auto* text = v.IfBstr()) return std::string(text->begin(), text->end());
-    if (const auto* date = v.IfDate()) return "date " + std::to_string(date->days);
-    if (const auto* number = v.IfI4()) return "number " + std::to_string(*number);
-    return "?";
-}
-
-std::vector<std::string> Properties(const simpim::OutlookItem& item) {
-    std::vector<std::string> values;
-    for (const char* p : kContactProperties) values.push_back(std::string(p) + "=" + Show(item.Get(p)));
-    return values;
-}
+const char* const kContactProperties =
+    "LastName FirstName MiddleName Title Suffix FileAs Birthday JobTitle CompanyName Department "
+    "OfficeLocation "
+    "PersonalHomePage BusinessHomePage Email1Address Email2Address Email3Address HomeTelephoneNumber "
+    "BusinessTelephoneNumber HomeFaxNumber BusinessFaxNumber MobileTelephoneNumber PagerNumber "
+    "CarTelephoneNumber ISDNNumber SelectedMailingAddress HomeAddress BusinessAddress OtherAddress "
+    "MailingAddress MailingAddressStreet MailingAddressPostOfficeBox";
 
 class ContactStoreTest : public ContactTest {
 protected:
-    ContactList ReadStore() {
-        ContactList host(static_cast<std::size_t>(CountOf(TARN_STORE_CONTACTS)));
+    std::vector<std::string> Properties(const simpim::OutlookItem& item) const {
+        std::vector<std::string> values;
+        std::istringstream names(kContactProperties);
+        for (std::string p; names >> p;) values.push_back(p + "=" + Shown(item, p));
+        return values;
+    }
+    HostList<ContactRecord> ReadStore() {
+        HostList<ContactRecord> host(static_cast<std::size_t>(CountOf(TARN_STORE_CONTACTS)));
         EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_OK);
         return host;
     }
@@ -98,12 +69,12 @@ TEST_F(ContactStoreTest, ContactWrittenBackUnchangedReadsTheSame) {
     for (const auto& item : outlook.Folder(simpim::kFolderContacts).Items())
         before.push_back(Properties(*item));
 
-    const ContactList first = ReadStore();
+    const HostList<ContactRecord> first = ReadStore();
     for (const ContactRecord& record : first.records) {
         ExpectOnlyReaderBytes(record);
         EXPECT_EQ(lib.SetSingleObjectForOL(record.header.entryId, &record, TARN_STORE_CONTACTS), TARN_OK);
     }
-    const ContactList second = ReadStore();
+    const HostList<ContactRecord> second = ReadStore();
 
     ASSERT_EQ(first.records.size(), 4u);
     for (std::size_t k = 0; k < first.records.size(); ++k) {
@@ -116,7 +87,7 @@ TEST_F(ContactStoreTest, ContactWrittenBackUnchangedReadsTheSame) {
 TEST_F(ContactStoreTest, ReplacingTheStoreAddsEveryRecordItCan) {
     AddContact({{"LastName", Variant(u"Gone")}});
     AddContact({{"LastName", Variant(u"Gone too")}});
-    ContactList host(3);
+    HostList<ContactRecord> host(3);
     const char* names[] = {"One;;;;", "Two;;;;", "Three;;;;"};
     for (std::size_t k = 0; k < 3; ++k) {
         Fill(host.records[k].name, names[k]);
@@ -131,15 +102,15 @@ TEST_F(ContactStoreTest, ReplacingTheStoreAddsEveryRecordItCan) {
 
     const simpim::OutlookFolder& contacts = outlook.Folder(simpim::kFolderContacts);
     ASSERT_EQ(contacts.Count(), 2u);
-    EXPECT_EQ(Saved(contacts.At(0), "LastName"), "One");
-    EXPECT_EQ(Saved(contacts.At(1), "LastName"), "Three");
+    EXPECT_EQ(Shown(contacts.At(0), "LastName"), "One");
+    EXPECT_EQ(Shown(contacts.At(1), "LastName"), "Three");
     EXPECT_EQ(host.records[0].header.entryId, EntryIdOf(contacts.At(0)));
     EXPECT_STREQ(host.records[1].header.entryId, "stale");
     EXPECT_EQ(host.records[2].header.entryId, EntryIdOf(contacts.At(1)));
     EXPECT_EQ(host.list.current, &host.nodes[2]);
     EXPECT_EQ(host.list.index, 2);
 
-    ContactList none(0);
+    HostList<ContactRecord> none(0);
     EXPECT_EQ(lib.SetObjectStoreForOL(&none.list, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_EQ(contacts.Count(), 0u);
 }
@@ -148,7 +119,7 @@ TEST_F(ContactStoreTest, NewContactsLandInTheContactsFolder) {
     // A read of a note's identifier is refused and leaves Notes as the
     // current folder; the new contact still goes where Outlook keeps them.
     const simpim::OutlookItem& note = outlook.AddItem(simpim::kFolderNotes, simpim::NoteClass());
-    ContactRecord record = ZeroContact();
+    ContactRecord record = Zeroed<ContactRecord>();
     ASSERT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(note).c_str(), TARN_STORE_CONTACTS),
               TARN_NOT_IN_STORE);
 
@@ -159,7 +130,7 @@ TEST_F(ContactStoreTest, NewContactsLandInTheContactsFolder) {
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->Folder(), &outlook.Folder(simpim::kFolderContacts));
     EXPECT_EQ(item->Class().code, simpim::kClassContact);
-    EXPECT_EQ(Saved(*item, "LastName"), "Added");
+    EXPECT_EQ(Shown(*item, "LastName"), "Added");
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ protected:
         for (const std::string& p : properties) item.Set(p, Variant(u"old"));
         EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &record, TARN_STORE_CONTACTS), TARN_OK);
         Expected saved;
-        for (const std::string& p : properties) saved[p] = Saved(item, p);
+        for (const std::string& p : properties) saved[p] = Shown(item, p);
         return saved;
     }
 };
@@ -55,7 +55,7 @@ TEST_F(ContactWriteTest, PhoneSlotsSetNumbersByTheirParameterWords) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slots.front().parameters);
-        ContactRecord record = ZeroContact();
+        ContactRecord record = Zeroed<ContactRecord>();
         for (const Slot& s : c.slots) {
             Fill(record.phones[s.index].parameters, s.parameters);
             Fill(record.phones[s.index].value, s.value);
@@ -80,7 +80,7 @@ TEST_F(ContactWriteTest, EmailSlotsPutThePreferredAddressFirst) {
     const std::vector<std::string> emails = {"Email1Address", "Email2Address", "Email3Address"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first + c.second + c.third);
-        ContactRecord record = ZeroContact();
+        ContactRecord record = Zeroed<ContactRecord>();
         for (const Slot& s : c.slots) {
             Fill(record.emails[s.index].parameters, s.parameters);
             Fill(record.emails[s.index].value, s.value);
@@ -128,7 +128,7 @@ TEST_F(ContactWriteTest, AddressSlotsSetTheAddressesTheirParametersName) {
     }();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ContactRecord record = ZeroContact();
+        ContactRecord record = Zeroed<ContactRecord>();
         for (const Slot& s : c.slots) {
             Fill(record.addresses[s.index].parameters, s.parameters);
             Fill(record.addresses[s.index].value, s.value);
@@ -138,7 +138,7 @@ TEST_F(ContactWriteTest, AddressSlotsSetTheAddressesTheirParametersName) {
         const simpim::OutlookItem* item = outlook.FindItem(std::u16string(id, id + std::strlen(id)));
         ASSERT_NE(item, nullptr);
         for (const std::string& p : properties) {
-            EXPECT_EQ(Saved(*item, p), c.set.count(p) ? c.set.at(p) : "") << p;
+            EXPECT_EQ(Shown(*item, p), c.set.count(p) ? c.set.at(p) : "") << p;
         }
     }
 }
@@ -173,7 +173,7 @@ TEST_F(ContactWriteTest, SingleFieldsGoToOutlookAsTheRecordHoldsThem) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ContactRecord record = ZeroContact();
+        ContactRecord record = Zeroed<ContactRecord>();
         c.prepare(record);
         Expected expected;
         for (const std::string& p : properties) {
@@ -192,7 +192,7 @@ TEST_F(ContactWriteTest, BirthdayIsSetOnlyFromAFilledField) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         simpim::OutlookItem& item = AddContact({{"Birthday", Variant(Date{30000.0})}});
-        ContactRecord record = ZeroContact();
+        ContactRecord record = Zeroed<ContactRecord>();
         Fill(record.birthday, c.text);
         ASSERT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &record, TARN_STORE_CONTACTS), TARN_OK);
         EXPECT_EQ(item.Get("Birthday").ToDate().days, c.expected);
@@ -203,7 +203,7 @@ TEST_F(ContactWriteTest, BirthdayIsSetOnlyFromAFilledField) {
 // is held, with its unsaved changes: a failed write must let go of it, or the
 // next read would show the half-written values and the next save store them.
 TEST_F(ContactWriteTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
-    ContactRecord refused = ZeroContact();
+    ContactRecord refused = Zeroed<ContactRecord>();
     Fill(refused.name, "Half;Written");
     Fill(refused.jobTitle, "Refused");
     simpim::OutlookItem& item = AddContact({{"LastName", Variant(u"Old")}});
@@ -213,15 +213,15 @@ TEST_F(ContactWriteTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &refused, TARN_STORE_CONTACTS),
               TARN_DISPATCH_EXCEPTION);
     EXPECT_EQ(outlook.CallsTo("ContactItem", 0x3a11), 1) << "the name was written before the failure";
-    EXPECT_EQ(Saved(item, "LastName"), "Old");
+    EXPECT_EQ(Shown(item, "LastName"), "Old");
 
     outlook.ClearFaults();
 
     EXPECT_EQ(std::string(Read(item).name), "Old;;;;") << "the read showed unsaved values";
-    ContactRecord good = ZeroContact();
+    ContactRecord good = Zeroed<ContactRecord>();
     Fill(good.name, "Good;;;;");
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &good, TARN_STORE_CONTACTS), TARN_OK);
-    EXPECT_EQ(Saved(item, "LastName"), "Good");
+    EXPECT_EQ(Shown(item, "LastName"), "Good");
 
     // A failed add creates nothing and leaves the buffer alone.
     outlook.FailEveryCall(0x3a17, simpim::Fault::Exception(), "ContactItem");

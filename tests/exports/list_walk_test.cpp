@@ -36,7 +36,7 @@ TEST_F(ContactTest, WholeStoreCallsWalkTheListToItsCountThNode) {
         SCOPED_TRACE(c.what);
 
         // Five nodes, a count of three, the list left where a former walk ended.
-        ContactList host(5);
+        HostList<ContactRecord> host(5);
         host.list.count = 3;
         host.list.current = &host.nodes[4];
         host.list.index = 4;

@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "exports/calendar_fixture.h"
+#include "exports/outlook_fixture.h"
+#include "exports/record_bytes.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 
@@ -22,11 +24,30 @@ constexpr std::size_t kType = 0, kEntryId = 4, kVersion = 260, kStatus = 270, kM
                       kReplyTo = 6124, kSubject = 6224, kBody = 6658;
 }  // namespace msg
 
-inline MessageRecord ZeroMessage() {
-    MessageRecord record;
-    std::memset(&record, 0, sizeof record);
-    return record;
-}
+// The message layout, for naming the first differing byte of a record.
+inline constexpr FieldSpan kMessageFields[] = {
+    {0, 4, "type"},
+    {4, 256, "entryId"},
+    {260, 10, "version"},
+    {270, 7, "status"},
+    {277, 5, "messageType"},
+    {282, 50, "box"},
+    {332, 512, "originatorList1"},
+    {844, 512, "originatorList2"},
+    {1356, 1024, "recipientList1"},
+    {2380, 1084, "recipientList2"},
+    {3464, 100, "date"},
+    {3564, 512, "from"},
+    {4076, 1024, "to"},
+    {5100, 1024, "cc"},
+    {6124, 100, "replyTo"},
+    {6224, 256, "subject"},
+    {6480, 178, "spare"},
+    {6658, 20480, "body"},
+    {27138, 2, "padding"},
+};
+
+using RecordBytes = std::vector<ExpectedText>;
 
 inline std::string Letters(char c, std::size_t n) { return std::string(n, c); }
 
@@ -35,31 +56,17 @@ inline RecordBytes Joined(RecordBytes head, const RecordBytes& tail) {
     return head;
 }
 
-// A record holding these bytes at these offsets, every other byte zero.
+// A record holding these texts (each with its zero) at these offsets, every
+// other byte zero: a record as a host fills it.
 MessageRecord MessageWith(const RecordBytes& fields);
 
-// Compares the whole record with the expected bytes (every other byte zero)
-// in one pass; on a difference names its offset, its field and both texts.
-::testing::AssertionResult HasBytes(const MessageRecord& record, const RecordBytes& expected);
+inline ::testing::AssertionResult HasBytes(const MessageRecord& record, const RecordBytes& expected) {
+    return RecordBytesAre(BytesOf(record), expected, kMessageFields);
+}
 
 // What every reader writes before the fields of Outlook: type, identifier,
 // version, status, message type and box.
 RecordBytes MessageHeader(std::uint32_t type, const std::string& entryId, bool unread, std::string_view box);
-
-// Host-owned message records chained into a list.
-struct MessageList {
-    explicit MessageList(std::size_t count) : records(count, ZeroMessage()), nodes(count) {
-        for (std::size_t k = 0; k < count; ++k) {
-            nodes[k].record = &records[k];
-            nodes[k].next = k + 1 < count ? &nodes[k + 1] : nullptr;
-        }
-        list.first = count ? nodes.data() : nullptr;
-        list.count = static_cast<int32_t>(count);
-    }
-    std::vector<MessageRecord> records;
-    std::vector<RecordListNode> nodes;
-    PimRecordList list{};
-};
 
 class MailTest : public OpenOutlookTest {
 protected:
@@ -67,9 +74,7 @@ protected:
 
     simpim::OutlookItem& AddMail(std::int32_t folder, const PropertyValues& values,
                                  const simpim::ItemClass& itemClass = simpim::MailClass()) {
-        simpim::OutlookItem& item = outlook.AddItem(folder, itemClass);
-        for (const auto& [name, value] : values) item.Set(name, value);
-        return item;
+        return Add(folder, itemClass, values);
     }
 
     // The single read of an identifier through a mail selector.
@@ -80,15 +85,11 @@ protected:
         return record;
     }
 
-    MessageList ReadStore(std::int32_t store, std::size_t count, TarnResult expected = TARN_OK) {
-        MessageList host(count);
+    HostList<MessageRecord> ReadStore(std::int32_t store, std::size_t count, TarnResult expected = TARN_OK) {
+        HostList<MessageRecord> host(count);
         EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, store), expected);
         return host;
     }
-
-    // A property of an item as text: texts as they are, flags as true or
-    // false, dates as "date" and their number.
-    std::string Shown(const simpim::OutlookItem& item, std::string_view property) const;
 };
 
 }  // namespace tarnex_test

@@ -126,7 +126,7 @@ TEST_F(MailTest, StoreReadsGiveEachRecordItsStoresBox) {
         const std::string first = EntryIdOf(AddMail(s.folder, {{"Subject", Variant(u"one")}}));
         const std::string second =
             EntryIdOf(AddMail(s.folder, {{"Subject", Variant(u"two")}, {"UnRead", Variant(true)}}));
-        const MessageList host = ReadStore(s.store, 3, TARN_DISPATCH_EXCEPTION);
+        const HostList<MessageRecord> host = ReadStore(s.store, 3, TARN_DISPATCH_EXCEPTION);
         EXPECT_TRUE(HasBytes(host.records[0], Joined(MessageHeader(TARN_RECORD_MESSAGE, first, false, s.box),
                                                      {{msg::kSubject, "one"}})));
         EXPECT_TRUE(HasBytes(host.records[1], Joined(MessageHeader(TARN_RECORD_MESSAGE, second, true, s.box),
@@ -144,7 +144,7 @@ TEST_F(MailTest, StoreReadStopsAtAnItemThatIsNotMail) {
         EntryIdOf(AddMail(simpim::kFolderInbox, {{"ReceivedTime", kFridayNine}, {"UnRead", Variant(true)}},
                           simpim::MeetingRequestClass()));
     AddMail(simpim::kFolderInbox, {{"Subject", Variant(u"after")}});
-    const MessageList inbox = ReadStore(TARN_STORE_INBOX, 3, TARN_OLE_FAILURE);
+    const HostList<MessageRecord> inbox = ReadStore(TARN_STORE_INBOX, 3, TARN_OLE_FAILURE);
     EXPECT_TRUE(HasBytes(inbox.records[0], Joined(MessageHeader(TARN_RECORD_MESSAGE, before, false, "INBOX"),
                                                   {{msg::kSubject, "before"}})));
     // A meeting request has a received time but no SentOnBehalfOfName.
@@ -154,7 +154,7 @@ TEST_F(MailTest, StoreReadStopsAtAnItemThatIsNotMail) {
 
     // A delivery report has no received time either.
     const std::string report = EntryIdOf(outlook.AddItem(simpim::kFolderOutbox, simpim::ReportClass()));
-    const MessageList outbox = ReadStore(TARN_STORE_OUTBOX, 1, TARN_OLE_FAILURE);
+    const HostList<MessageRecord> outbox = ReadStore(TARN_STORE_OUTBOX, 1, TARN_OLE_FAILURE);
     EXPECT_TRUE(HasBytes(outbox.records[0], MessageHeader(TARN_RECORD_OTHER, report, false, "OUTBOX")));
 }
 
@@ -178,7 +178,7 @@ TEST_F(MailboxMailTest, RefusedAddressReadEndsTheStoreRead) {
     using simpim::GuardAnswer;
     guard.AnswerNextPrompts({GuardAnswer::Allow, GuardAnswer::Allow, GuardAnswer::Allow, GuardAnswer::Allow});
 
-    const MessageList host = ReadStore(TARN_STORE_INBOX, 2, TARN_DISPATCH_EXCEPTION);
+    const HostList<MessageRecord> host = ReadStore(TARN_STORE_INBOX, 2, TARN_DISPATCH_EXCEPTION);
     EXPECT_TRUE(HasBytes(host.records[0], Joined(MessageHeader(TARN_RECORD_MESSAGE, first, false, "INBOX"),
                                                  {{msg::kFrom, "Anna Berg"}, {msg::kSubject, "one"}})));
     EXPECT_TRUE(HasBytes(host.records[1], Joined(MessageHeader(TARN_RECORD_MESSAGE, second, false, "INBOX"),

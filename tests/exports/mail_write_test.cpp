@@ -174,11 +174,11 @@ TEST_P(MailAddTest, ReplacingAMailStoreLeavesJustTheRecordsItems) {
     AddMail(simpim::kFolderInbox, {{"Subject", Variant(u"gone")}});
     outlook.AddItem(simpim::kFolderInbox, simpim::MeetingRequestClass());
     AddMail(simpim::kFolderOutbox, {{"Subject", Variant(u"stays")}});
-    MessageList host(2);
+    HostList<MessageRecord> host(2);
     host.records[0] =
         MessageWith({{msg::kEntryId, "old id"}, {msg::kSubject, "first"}, {msg::kBox, "SENTBOX"}});
     host.records[1] = MessageWith({{msg::kStatus, "UNREAD"}, {msg::kSubject, "second"}});
-    const MessageList before = host;
+    const HostList<MessageRecord> before = host;
 
     EXPECT_EQ(lib.SetObjectStoreForOL(&host.list, TARN_STORE_INBOX), TARN_OK);
 

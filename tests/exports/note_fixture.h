@@ -2,13 +2,11 @@
 // Outlook with the session open.
 #pragma once
 
-#include <cstring>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "exports/outlook_fixture.h"
 #include "exports/record_bytes.h"
+#include "exports/record_lists.h"
 
 namespace tarnex_test {
 
@@ -27,30 +25,10 @@ inline constexpr FieldSpan kNoteFields[] = {
     {6107, 1, "last byte"},
 };
 
-inline NoteRecord ZeroNote() {
-    NoteRecord record;
-    std::memset(&record, 0, sizeof record);
-    return record;
-}
-
-inline std::span<const char> BytesOf(const NoteRecord& record) {
-    return {reinterpret_cast<const char*>(&record), sizeof record};
-}
-
 class NoteTest : public OpenOutlookTest {
 protected:
-    simpim::OutlookItem& AddNote(std::u16string body, simpim::OutlookFolder* folder = nullptr) {
-        simpim::OutlookItem& note = folder ? outlook.AddItem(*folder, simpim::NoteClass())
-                                           : outlook.AddItem(simpim::kFolderNotes, simpim::NoteClass());
-        note.Set("Body", simpim::Variant(std::move(body)));
-        return note;
-    }
-
-    // A property of an item as its saved text (ASCII in these tests).
-    std::string Saved(const simpim::OutlookItem& item, std::string_view property) const {
-        const simpim::Variant value = item.Get(property);
-        const std::u16string* text = value.IfBstr();
-        return text ? Narrow(*text) : std::string("<not text>");
+    simpim::OutlookItem& AddNote(std::u16string body) {
+        return Add(simpim::kFolderNotes, simpim::NoteClass(), {{"Body", simpim::Variant(std::move(body))}});
     }
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "exports/note_fixture.h"
-#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
@@ -102,11 +101,9 @@ TEST_F(NoteReadTest, StoreReadAndSingleReadOfTheSameNote) {
                                               {5595, "ENCODING=QUOTED-PRINTABLE"},
                                               {5723, "Call Anna"}};
 
-    std::vector<NoteRecord> records(2, ZeroNote());
-    RecordListNode nodes[2] = {MakeNode(&records[0], &nodes[1]), MakeNode(&records[1], nullptr)};
-    PimRecordList list = MakeList(nodes, 2);
-    ASSERT_EQ(lib.GetObjectStoreForOL(&list, TARN_STORE_NOTES), TARN_OK);
-    EXPECT_TRUE(RecordBytesAre(BytesOf(records[1]), Joined({{0, "\x08"}, {4, EntryIdOf(note)}}, fields),
+    HostList<NoteRecord> host(2);
+    ASSERT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_NOTES), TARN_OK);
+    EXPECT_TRUE(RecordBytesAre(BytesOf(host.records[1]), Joined({{0, "\x08"}, {4, EntryIdOf(note)}}, fields),
                                kNoteFields));
 
     std::string lowerId = EntryIdOf(note);
@@ -131,7 +128,7 @@ TEST_F(NoteReadTest, ItemsOutsideTheNotesFolderAreNotInTheStore) {
         {"appointment", outlook.AddItem(simpim::AppointmentClass())},
         {"task", outlook.AddItem(simpim::TaskClass())},
         {"mail", outlook.AddItem(simpim::kFolderInbox, simpim::MailClass())},
-        {"note in a subfolder of Notes", AddNote(u"sub", &ideas)},
+        {"note in a subfolder of Notes", outlook.AddItem(ideas, simpim::NoteClass())},
         {"deleted note", outlook.AddItem(simpim::kFolderDeletedItems, simpim::NoteClass())},
     };
     for (const auto& c : cases) {

@@ -1,20 +1,12 @@
 // Writing notes: what Outlook receives from a record, new notes, the store
 // replaced, and a note read, written back and read again.
 #include "exports/note_fixture.h"
-#include "exports/record_lists.h"
 
 namespace tarnex_test {
 namespace {
 
 using simpim::Variant;
 using tarnex::automation::Date;
-
-template <std::size_t N>
-void Fill(char (&field)[N], std::string_view text) {
-    ASSERT_LT(text.size(), N) << text;
-    std::memcpy(field, text.data(), text.size());
-    field[text.size()] = '\0';
-}
 
 // Only "=0D=0A" is decoded, into one line feed. Catches decoding the whole
 // soft break, other quoted-printable sequences or the "\" escapes; a
@@ -37,12 +29,12 @@ TEST_F(NoteTest, BodyLineBreaksAreDecodedAndNothingElse) {
         SCOPED_TRACE(c.what);
         simpim::OutlookItem& note = AddNote(u"old");
         note.Set("Categories", Variant(u"Old"));
-        NoteRecord record = ZeroNote();
+        NoteRecord record = Zeroed<NoteRecord>();
         Fill(record.body, c.body);
         Fill(record.categories, c.categories);
         EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(note).c_str(), &record, TARN_STORE_NOTES), TARN_OK);
-        EXPECT_EQ(Saved(note, "Body"), c.savedBody);
-        EXPECT_EQ(Saved(note, "Categories"), c.categories);
+        EXPECT_EQ(Shown(note, "Body"), c.savedBody);
+        EXPECT_EQ(Shown(note, "Categories"), c.categories);
     }
 }
 
@@ -50,13 +42,13 @@ TEST_F(NoteTest, BodyLineBreaksAreDecodedAndNothingElse) {
 // Catches reading a field as a C string past its size.
 TEST_F(NoteTest, UnterminatedFieldsAreReadWithinTheirSize) {
     simpim::OutlookItem& note = AddNote(u"old");
-    NoteRecord record = ZeroNote();
+    NoteRecord record = Zeroed<NoteRecord>();
     std::memset(record.categories, 'c', sizeof record.categories);
     std::memset(record.body, 'b', sizeof record.body);
     std::memset(record.bodyParameters, 'p', sizeof record.bodyParameters);
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(note).c_str(), &record, TARN_STORE_NOTES), TARN_OK);
-    EXPECT_EQ(Saved(note, "Categories"), std::string(165, 'c'));
-    EXPECT_EQ(Saved(note, "Body"), std::string(5120, 'b'));
+    EXPECT_EQ(Shown(note, "Categories"), std::string(165, 'c'));
+    EXPECT_EQ(Shown(note, "Body"), std::string(5120, 'b'));
 }
 
 // Selector 16 creates notes (CreateItem 5), which Outlook saves in Notes.
@@ -64,7 +56,7 @@ TEST_F(NoteTest, UnterminatedFieldsAreReadWithinTheirSize) {
 TEST_F(NoteTest, NewNotesAndTheStoreReplaced) {
     AddNote(u"old one");
     AddNote(u"old two");
-    NoteRecord record = ZeroNote();
+    NoteRecord record = Zeroed<NoteRecord>();
     Fill(record.body, "Added=0D=0Anote");
     char id[TARN_ENTRY_ID_SIZE] = {};
     ASSERT_EQ(lib.AddForOL(id, &record, TARN_STORE_NOTES), TARN_OK);
@@ -72,20 +64,18 @@ TEST_F(NoteTest, NewNotesAndTheStoreReplaced) {
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->Class().code, simpim::kClassNote);
     EXPECT_EQ(added->Folder(), &outlook.Folder(simpim::kFolderNotes));
-    EXPECT_EQ(Saved(*added, "Body"), "Added\nnote");
+    EXPECT_EQ(Shown(*added, "Body"), "Added\nnote");
 
-    std::vector<NoteRecord> records(2, ZeroNote());
-    Fill(records[0].body, "first");
-    Fill(records[1].body, "second");
-    RecordListNode nodes[2] = {MakeNode(&records[0], &nodes[1]), MakeNode(&records[1], nullptr)};
-    PimRecordList list = MakeList(nodes, 2);
-    ASSERT_EQ(lib.SetObjectStoreForOL(&list, TARN_STORE_NOTES), TARN_OK);
+    HostList<NoteRecord> host(2);
+    Fill(host.records[0].body, "first");
+    Fill(host.records[1].body, "second");
+    ASSERT_EQ(lib.SetObjectStoreForOL(&host.list, TARN_STORE_NOTES), TARN_OK);
     ASSERT_EQ(outlook.Count(simpim::kFolderNotes), 2u);
-    for (const NoteRecord& r : records) {
+    for (const NoteRecord& r : host.records) {
         const simpim::OutlookItem* item = outlook.FindItem(
             std::u16string(r.header.entryId, r.header.entryId + std::strlen(r.header.entryId)));
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(Saved(*item, "Body"), r.body);
+        EXPECT_EQ(Shown(*item, "Body"), r.body);
     }
 }
 
@@ -100,10 +90,10 @@ TEST_F(NoteTest, RoundTripKeepsTheRecord) {
     note.Set("CreationTime", Variant(Date{36951.5}));
     const std::string id = EntryIdOf(note);
 
-    NoteRecord first = ZeroNote();
+    NoteRecord first = Zeroed<NoteRecord>();
     ASSERT_EQ(lib.GetSingleObjectForOL(&first, id.c_str(), TARN_STORE_NOTES), TARN_OK);
     ASSERT_EQ(lib.SetSingleObjectForOL(id.c_str(), &first, TARN_STORE_NOTES), TARN_OK);
-    NoteRecord second = ZeroNote();
+    NoteRecord second = Zeroed<NoteRecord>();
     ASSERT_EQ(lib.GetSingleObjectForOL(&second, id.c_str(), TARN_STORE_NOTES), TARN_OK);
     EXPECT_TRUE(RecordBytesAre(BytesOf(second),
                                {{4, id},

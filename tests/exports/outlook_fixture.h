@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "exports/library.h"
@@ -16,6 +18,8 @@
 namespace tarnex_test {
 
 inline constexpr const char* kOutlookProgId = "Outlook.Application.9";
+
+using PropertyValues = std::vector<std::pair<std::string_view, simpim::Variant>>;
 
 // Registers the simulated Outlook; each test opens the session itself.
 class OutlookTest : public ::testing::Test {
@@ -43,6 +47,27 @@ protected:
         EXPECT_EQ(lib.GetIDForOL(id, position, store), TARN_OK);
         return id;
     }
+    // An item filed in a folder with these property values.
+    simpim::OutlookItem& Add(std::int32_t folder, const simpim::ItemClass& itemClass,
+                             const PropertyValues& values = {}) {
+        simpim::OutlookItem& item = outlook.AddItem(folder, itemClass);
+        for (const auto& [name, value] : values) item.Set(name, value);
+        return item;
+    }
+    simpim::OutlookItem& AddContact(const PropertyValues& values) {
+        return Add(simpim::kFolderContacts, simpim::ContactClass(), values);
+    }
+
+    // A property of an item as text, for comparing what a write left.
+    std::string Shown(const simpim::OutlookItem& item, std::string_view property) const {
+        const simpim::Variant value = item.Get(property);
+        if (const auto* text = value.IfBstr()) return Narrow(*text);
+        if (const auto* date = value.IfDate()) return "date " + std::to_string(date->days);
+        if (const auto* number = value.IfI4()) return std::to_string(*number);
+        if (const auto* flag = value.IfBool()) return *flag ? "true" : "false";
+        return "?";
+    }
+
     int32_t CountOf(int32_t store) {
         int32_t count = -1;
         EXPECT_EQ(lib.GetCountForOL(&count, store), TARN_OK);

@@ -24,7 +24,7 @@ TEST_F(MailboxTest, WholeStoreCallsOpenOneItemAtATime) {
     constexpr std::size_t kContacts = 1000;
     for (std::size_t k = 0; k < kContacts; ++k) AddContact({{"LastName", Variant(u"Contact")}});
 
-    ContactList host(kContacts);
+    HostList<ContactRecord> host(kContacts);
     ASSERT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_LE(outlook.PeakOpenItems(), 2u);
     EXPECT_EQ(std::strlen(host.records[kContacts - 1].header.entryId), 140u);
@@ -48,7 +48,7 @@ TEST_F(MailboxTest, RefusedAddressReadEndsTheCallAndTheSessionGoesOn) {
     for (simpim::GuardAnswer refusal :
          {simpim::GuardAnswer::RefuseNotSupported, simpim::GuardAnswer::RefuseAborted}) {
         guard.SetAnswer(refusal);
-        ContactList host(2);
+        HostList<ContactRecord> host(2);
         EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_DISPATCH_EXCEPTION);
         EXPECT_EQ(std::string(host.records[0].name), "First;;;;");
         EXPECT_STREQ(host.records[0].emails[0].value, "");
@@ -59,7 +59,7 @@ TEST_F(MailboxTest, RefusedAddressReadEndsTheCallAndTheSessionGoesOn) {
     // Allowed for ten minutes: every address read passes without asking again.
     guard.SetAnswer(simpim::GuardAnswer::Allow, 10);
     const int prompts = guard.Prompts();
-    ContactList host(2);
+    HostList<ContactRecord> host(2);
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_STREQ(host.records[0].emails[0].value, "first@example.org");
     EXPECT_EQ(guard.Prompts(), prompts + 1);
@@ -75,7 +75,7 @@ TEST_F(ContactTest, DistributionListInContactsEndsAWholeStoreRead) {
     AddContact({{"LastName", Variant(u"After")}});
     ASSERT_EQ(CountOf(TARN_STORE_CONTACTS), 3);
 
-    ContactList host(3);
+    HostList<ContactRecord> host(3);
     EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, TARN_STORE_CONTACTS), TARN_OLE_FAILURE);
     EXPECT_EQ(std::string(host.records[0].name), "Before;;;;");
     EXPECT_EQ(host.records[1].header.type, 255);
@@ -105,7 +105,7 @@ TEST_F(ContactTest, ArchiveStoreIsWalkedButNotSearched) {
     }
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "MAPIFolder[Contacts].EntryID"), 2) << "one per store";
 
-    ContactRecord record = ZeroContact();
+    ContactRecord record = Zeroed<ContactRecord>();
     EXPECT_EQ(lib.GetSingleObjectForOL(&record, archived.c_str(), TARN_STORE_CONTACTS),
               TARN_DISPATCH_EXCEPTION);
     EXPECT_EQ(lib.DeleteForOL(archived.c_str()), TARN_DISPATCH_EXCEPTION);

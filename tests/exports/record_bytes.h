@@ -30,4 +30,9 @@ struct ExpectedText {
                                           const std::vector<ExpectedText>& expected,
                                           std::span<const FieldSpan> fields);
 
+template <class Record>
+std::span<const char> BytesOf(const Record& record) {
+    return {reinterpret_cast<const char*>(&record), sizeof record};
+}
+
 }  // namespace tarnex_test

@@ -12,42 +12,10 @@ namespace {
 
 using simpim::OutlookItem;
 
-TEST_F(OpenOutlookTest, CalendarStoreIsTheCalendarFollowedByTasks) {
-    std::vector<std::string> expected;
-    for (int i = 0; i < 3; ++i) expected.push_back(EntryIdOf(outlook.AddItem(simpim::AppointmentClass())));
-    for (int i = 0; i < 2; ++i) expected.push_back(EntryIdOf(outlook.AddItem(simpim::TaskClass())));
-
-    EXPECT_EQ(CountOf(TARN_STORE_CALENDAR), 5);
-    for (int32_t position = 0; position < 5; ++position) {
-        EXPECT_EQ(IdAt(position, TARN_STORE_CALENDAR), expected[position]) << position;
-    }
-}
-
 TEST_F(OpenOutlookTest, CalendarPositionsWithOneFolderEmpty) {
     const std::string task = EntryIdOf(outlook.AddItem(simpim::TaskClass()));
     EXPECT_EQ(CountOf(TARN_STORE_CALENDAR), 1);
     EXPECT_EQ(IdAt(0, TARN_STORE_CALENDAR), task);
-}
-
-TEST_F(OpenOutlookTest, EachStoreCountsItsOwnFolder) {
-    const std::array<std::pair<int32_t, int32_t>, 5> stores{{
-        {TARN_STORE_CONTACTS, simpim::kFolderContacts},
-        {TARN_STORE_NOTES, simpim::kFolderNotes},
-        {TARN_STORE_INBOX, simpim::kFolderInbox},
-        {TARN_STORE_OUTBOX, simpim::kFolderOutbox},
-        {TARN_STORE_SENT, simpim::kFolderSentMail},
-    }};
-    const simpim::ItemClass* classes[] = {&simpim::ContactClass(), &simpim::NoteClass(), &simpim::MailClass(),
-                                          &simpim::MailClass(), &simpim::MailClass()};
-    for (std::size_t k = 0; k < stores.size(); ++k) {
-        for (std::size_t n = 0; n <= k; ++n) outlook.AddItem(stores[k].second, *classes[k]);
-    }
-    for (std::size_t k = 0; k < stores.size(); ++k) {
-        EXPECT_EQ(CountOf(stores[k].first), static_cast<int32_t>(k + 1)) << stores[k].first;
-        // Counts are asked anew each time.
-        outlook.AddItem(stores[k].second, *classes[k]);
-        EXPECT_EQ(CountOf(stores[k].first), static_cast<int32_t>(k + 2)) << stores[k].first;
-    }
 }
 
 TEST_F(OpenOutlookTest, PositionsOutsideTheStoreAndUnknownSelectors) {

@@ -39,15 +39,6 @@ std::vector<int> Walk(PimRecordList& list, std::vector<char*>* seen = nullptr) {
     return positions;
 }
 
-TEST(RecordListWalk, CountZeroTouchesNothing) {
-    PimRecordList list{};
-    list.count = 0;
-    list.index = 42;
-    EXPECT_TRUE(Walk(list).empty());
-    EXPECT_EQ(list.current, nullptr);
-    EXPECT_EQ(list.index, 42);
-}
-
 TEST(RecordListWalk, NegativeCountWorksOnNothing) {
     Chain chain(2);
     chain.list.count = -3;
@@ -90,37 +81,6 @@ TEST(RecordListWalk, MissingNodeOrRecordIsRefusedWhereItIsMet) {
     positions.clear();
     EXPECT_THROW(WalkList(holed.list, [&](char*, int32_t p) { positions.push_back(p); }), HostArgumentError);
     EXPECT_EQ(positions, (std::vector<int>{0}));
-}
-
-TEST(RecordTypes, OutlookClassesMapToRecordTypes) {
-    const std::array<std::pair<int32_t, RecordType>, 9> cases{{
-        {40, RecordType::Contact},
-        {26, RecordType::CalendarItem},
-        {48, RecordType::CalendarItem},
-        {43, RecordType::Message},
-        {44, RecordType::Note},
-        {53, RecordType::Other},  // meeting request
-        {46, RecordType::Other},  // report
-        {0, RecordType::Other},
-        {-1, RecordType::Other},
-    }};
-    for (const auto& [itemClass, type] : cases) EXPECT_EQ(ClassToRecordType(itemClass), type) << itemClass;
-}
-
-TEST(HostMemory, FieldTextStopsAtTheFieldEnd) {
-    const char unterminated[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(FieldText(unterminated, sizeof unterminated), "abcd");
-    const char shortText[6] = "ab";
-    EXPECT_EQ(FieldText(shortText, sizeof shortText), "ab");
-}
-
-TEST(HostMemory, CopyToFieldCutsAndKeepsTheRest) {
-    std::array<char, 8> field;
-    field.fill('#');
-    CopyToField(field.data(), 5, "abcdefgh");
-    EXPECT_EQ(std::string(field.data(), 8), std::string("abcd\0###", 8));
-    CopyToField(field.data(), 5, "xy");
-    EXPECT_EQ(std::string(field.data(), 8), std::string("xy\0d\0###", 8));
 }
 
 }  // namespace
