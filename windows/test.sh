@@ -151,9 +151,10 @@ run() {
   local name="$1"; shift
   echo "== $name"
   # A run that hangs (a call that never returns through COM) fails after
-  # TARNEX_WINE_TIMEOUT seconds; TARNEX_GTEST_BRIEF=0 names every test run.
+  # TARNEX_WINE_TIMEOUT seconds (600: a loaded machine takes minutes over the
+  # single-threaded apartment); TARNEX_GTEST_BRIEF=0 names every test run.
   local started=$SECONDS
-  if ! (cd "$bin" && timeout "${TARNEX_WINE_TIMEOUT:-300}" "$wine_loader" tarnex_export_tests_win.exe \
+  if ! (cd "$bin" && timeout "${TARNEX_WINE_TIMEOUT:-600}" "$wine_loader" tarnex_export_tests_win.exe \
         --gtest_brief="${TARNEX_GTEST_BRIEF:-1}" "$@"); then
     echo "== $name: FAILED"
     status=1
@@ -170,7 +171,7 @@ portable_tests() {
   local locale
   for locale in en_US.UTF-8 ja_JP.UTF-8; do
     echo "== text and dates, LC_ALL=$locale"
-    if ! (cd "$bin" && LC_ALL="$locale" timeout "${TARNEX_WINE_TIMEOUT:-300}" "$wine_loader" \
+    if ! (cd "$bin" && LC_ALL="$locale" timeout "${TARNEX_WINE_TIMEOUT:-600}" "$wine_loader" \
           tarnex_portable_tests_win.exe --gtest_brief="${TARNEX_GTEST_BRIEF:-1}"); then
       echo "== text and dates, LC_ALL=$locale: FAILED"
       status=1
