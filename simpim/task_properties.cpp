@@ -12,20 +12,13 @@
 #include "simpim/item_classes.h"
 #include "simpim/ole_days.h"
 #include "simpim/other_item_properties.h"
+#include "simpim/task_members.h"
 
 namespace simpim {
 
 namespace {
 
-constexpr Dispid kStartDate = 0x8104;
-constexpr Dispid kDueDate = 0x8105;
-constexpr Dispid kDateCompleted = 0x810F;
-constexpr Dispid kComplete = 0x811C;
-constexpr Dispid kStatus = 0x8101;
-constexpr Dispid kPercentComplete = 0xF61F;
-// The number an earlier version of the simulation gave PercentComplete; kept
-// as an alias until no caller uses it (Outlook's TaskItem has no such member).
-constexpr Dispid kPercentCompleteAlias = 0x8102;
+using namespace task;
 
 // OlTaskStatus.
 constexpr std::int32_t kNotStarted = 0;
@@ -137,8 +130,6 @@ const PropertyTable& TaskProperties() {
             // olTaskNotStarted 0 .. olTaskDeferred 4
             ComputedChoice(kStatus, "Status", &GetStatus, &PutStatus, 4),
             Computed(kPercentComplete, "PercentComplete", VarType::I4, &GetPercentComplete,
-                     &PutPercentComplete),
-            Computed(kPercentCompleteAlias, "PercentComplete", VarType::I4, &GetPercentComplete,
                      &PutPercentComplete),
             ReadOnlyFlag(0xF617, "IsRecurring"),
             Flag(0x8503, "ReminderSet"),

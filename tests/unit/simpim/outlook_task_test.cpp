@@ -4,16 +4,12 @@
 
 #include "outlook_fixture.h"
 #include "simpim/outlook_errors.h"
+#include "simpim/task_members.h"
 
 namespace simpim::testing {
 namespace {
 
-constexpr Dispid kStartDate = 0x8104;
-constexpr Dispid kDueDate = 0x8105;
-constexpr Dispid kDateCompleted = 0x810F;
-constexpr Dispid kComplete = 0x811C;
-constexpr Dispid kStatus = 0x8101;
-constexpr Dispid kPercentComplete = 0xF61F;
+using namespace simpim::task;
 constexpr double kNow = 37000.6;
 constexpr double kToday = 37000.0;
 
