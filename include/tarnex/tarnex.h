@@ -414,7 +414,9 @@ TARN_API TarnResult TARN_CALL TARN_GetModificationTimeForOL(int32_t* time, const
  *
  * A Eudora message is named by the host as "mailbox_count_position": the
  * mailbox's name, its message count when the name was made, and the
- * message's position from 1. TARN_GetSingleObjectForEU clears the
+ * message's position from 1; it is read within TARN_ENTRY_ID_SIZE bytes and
+ * each of its parts within 50 characters, so a mailbox whose name is longer
+ * or holds "_" cannot be named. TARN_GetSingleObjectForEU clears the
  * MessageRecord and fills it; when no mailbox of that name holds that many
  * messages now, the record stays zero (type 0, empty entryId) with TARN_OK.
  * TARN_AddForEU queues the record's message as outgoing mail, marks it read
