@@ -4,6 +4,7 @@
 // Bluetooth object-exchange service does, showing them as vObject text, as
 // JSON or as annotated record bytes.
 //
+//   tarnex-host                  the counts, then every store as vObject text
 //   tarnex-host stores
 //   tarnex-host dump contacts
 //   tarnex-host --state my_pim.json add calendar meeting.vcs dump calendar save my_pim.json
@@ -106,6 +107,15 @@ std::string TimeText(std::int32_t seconds) {
     return out + text;
 }
 
+void PrintStores() {
+    char unique[TARN_UNIQUE_STRING_SIZE] = {};
+    Check("TARN_GetUniqueStringForOL", TARN_GetUniqueStringForOL(unique));
+    std::cout << "unique string: " << unique << '\n';
+    for (const StoreInfo& store : OutlookStores())
+        std::cout << std::string(store.name) << std::string(11 - store.name.size(), ' ') << Count(store)
+                  << '\n';
+}
+
 // What one run does: the commands in the order given, on one session. Each
 // command's arguments are parsed into the fields below, then taken into its
 // step.
@@ -122,15 +132,7 @@ struct Run {
 
 void AddCommands(CLI::App& app, Run& run) {
     auto* stores = app.add_subcommand("stores", "the count of each store");
-    stores->immediate_callback()->callback([&run] {
-        run.steps.push_back([] {
-            char unique[TARN_UNIQUE_STRING_SIZE] = {};
-            Check("TARN_GetUniqueStringForOL", TARN_GetUniqueStringForOL(unique));
-            std::cout << "unique string: " << unique << '\n';
-            for (const StoreInfo& store : OutlookStores())
-                std::printf("%-10s %d\n", std::string(store.name).c_str(), Count(store));
-        });
-    });
+    stores->immediate_callback()->callback([&run] { run.steps.push_back(PrintStores); });
 
     auto* dump = app.add_subcommand("dump", "every object of a store");
     dump->add_option("STORE", run.store, "contacts, calendar, notes, inbox, outbox or sent")->required();
@@ -227,9 +229,15 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"outlook", "eudora"}));
     app.add_option("--state,--sample", run.stateFile,
                    "the simulated PIM as JSON (docs/simulated-pim-json.md); the bundled sample by default");
-    app.require_subcommand(1, 0);
+    app.require_subcommand(0, 0);
     AddCommands(app, run);
     CLI11_PARSE(app, argc, argv);
+    // Without a command: the counts, then every store as vObject text.
+    if (run.steps.empty()) {
+        run.steps.push_back(PrintStores);
+        for (const StoreInfo& store : OutlookStores())
+            run.steps.push_back([&store] { Print(ReadStore(store), View::VObject); });
+    }
 
     simpim::OutlookServer outlook;
     simpim::EudoraServer eudora;

@@ -306,13 +306,13 @@ std::string KeptParameters(const Property& p) {
 // values to the PIM component by component, escapes and all, other texts
 // unchanged, and turns "=0D=0A" in a body into a line break.
 std::string RecordValue(const Field& field, std::string value) {
-    if (field.softBreaks) return ReplaceAll(ReplaceAll(std::move(value), "\r\n", "=0D=0A"), "\n", "=0D=0A");
     if (field.structured) return value;
     std::string plain;
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '\\' && i + 1 < value.size() && (value[i + 1] == ';' || value[i + 1] == '\\')) ++i;
         plain += value[i];
     }
+    if (field.softBreaks) return ReplaceAll(ReplaceAll(std::move(plain), "\r\n", "=0D=0A"), "\n", "=0D=0A");
     return plain;
 }
 
