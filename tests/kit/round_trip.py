@@ -1,6 +1,7 @@
 """Objects added through tarnex-host come back from its dump as they went in:
 a vCard, a vCalendar event and to-do, a vNote and a vMessage, each added to
-an empty simulated Outlook and read back, value for value.
+an empty simulated Outlook and read back, value for value; and a vMessage
+queued in an empty Eudora.
 
     round_trip.py TARNEX_HOST WORK_DIR
 """
@@ -12,11 +13,12 @@ host, work = sys.argv[1], sys.argv[2]
 os.makedirs(work, exist_ok=True)
 state = os.path.join(work, "empty_pim.json")
 with open(state, "w", encoding="utf-8") as f:
-    # The store's clock dates the new note.
-    f.write('{"outlook": {"now": "2001-03-26T10:00:00"}}')
+    # The clocks date the new note and the queued Eudora message.
+    f.write('{"outlook": {"now": "2001-03-26T10:00:00"},'
+            ' "eudora": {"queueDate": "Mon, 26 Mar 2001 10:00:00 +0200"}}')
 
 CASES = [
-    ("contacts", """BEGIN:VCARD
+    ("outlook", "contacts", """BEGIN:VCARD
 VERSION:2.1
 N;CHARSET=UTF-8:Ølsen;Åse;K.;Ms.;PhD
 FN;CHARSET=UTF-8:Ølsen, Åse
@@ -35,7 +37,7 @@ EMAIL;INTERNET;PREF:ase@contoso.example
 EMAIL;INTERNET:ase@home.example
 END:VCARD
 """),
-    ("calendar", """BEGIN:VCALENDAR
+    ("outlook", "calendar", """BEGIN:VCALENDAR
 VERSION:1.0
 BEGIN:VEVENT
 SUMMARY;CHARSET=UTF-8:Café planning\\; round 2
@@ -48,7 +50,7 @@ Bring: agenda\\; slides
 END:VEVENT
 END:VCALENDAR
 """),
-    ("calendar", """BEGIN:VCALENDAR
+    ("outlook", "calendar", """BEGIN:VCALENDAR
 VERSION:1.0
 BEGIN:VTODO
 SUMMARY:Renew the lease
@@ -61,7 +63,7 @@ DESCRIPTION:Signed copy to the landlord
 END:VTODO
 END:VCALENDAR
 """),
-    ("notes", """BEGIN:VNOTE
+    ("outlook", "notes", """BEGIN:VNOTE
 VERSION:1.1
 SUMMARY:Shopping list
 BODY;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:Shopping list=0D=0A=
@@ -71,7 +73,7 @@ DCREATED:20010326T100000
 LAST-MODIFIED:20010326T100000
 END:VNOTE
 """),
-    ("outbox", """BEGIN:VMSG
+    ("outlook", "outbox", """BEGIN:VMSG
 VERSION:1.1
 X-IRMC-STATUS:UNREAD
 X-IRMC-TYPE:MSG
@@ -105,17 +107,46 @@ END:VENV
 END:VENV
 END:VMSG
 """),
+    # Eudora sends from the user's return address, dated when queued.
+    ("eudora", "outbox", """BEGIN:VMSG
+VERSION:1.1
+X-IRMC-STATUS:READ
+X-IRMC-TYPE:MSG
+X-IRMC-BOX:OUTBOX
+BEGIN:VCARD
+VERSION:2.1
+N:user@example.com
+END:VCARD
+BEGIN:VENV
+BEGIN:VCARD
+VERSION:2.1
+N:anna.berg@example.com
+END:VCARD
+BEGIN:VENV
+BEGIN:VBODY
+Date: Mon, 26 Mar 2001 10:00:00 +0200
+From: user@example.com
+To: anna.berg@example.com
+Cc: mei@example.org
+Subject: Grüße
+
+Bis Sonntag!
+END:VBODY
+END:VENV
+END:VENV
+END:VMSG
+"""),
 ]
 
 failures = 0
-for number, (store, text) in enumerate(CASES):
+for number, (pim, store, text) in enumerate(CASES):
     path = os.path.join(work, f"object{number}.vobj")
     with open(path, "w", encoding="utf-8", newline="\r\n") as f:
         f.write(text)
-    run = subprocess.run([host, "--state", state, "add", store, path, "dump", store],
+    run = subprocess.run([host, "--pim", pim, "--state", state, "add", store, path, "dump", store],
                          capture_output=True, encoding="utf-8")
     got = [line for line in run.stdout.splitlines()
-           if not line.startswith(("added ", "X-IRMC-LUID:"))]
+           if not line.startswith(("added ", "queued", "X-IRMC-LUID:"))]
     if run.returncode != 0 or got != text.splitlines():
         failures += 1
         print(f"{store} object {number} came back otherwise (exit {run.returncode}):\n{run.stderr}")

@@ -44,7 +44,36 @@ struct HostList {
     PimRecordList list{};
 };
 
+bool eudoraSession = false;
+
+// The name by which the host calls a Eudora message: its mailbox's name, the
+// mailbox's message count and its position from 1. The host knows the
+// standard mailboxes' names.
+std::string EudoraId(const StoreInfo& store, std::int32_t count, std::int32_t position) {
+    return std::string(store.selector == TARN_STORE_OUTBOX ? "Out" : "In") + "_" + std::to_string(count) +
+           "_" + std::to_string(position + 1);
+}
+
+std::vector<Record> ReadEudoraStore(const StoreInfo& store) {
+    const std::int32_t count = Count(store);
+    Progress progress("reading " + std::string(store.name));
+    std::vector<Record> records;
+    for (std::int32_t position = 0; position < count; ++position) {
+        progress.Step(static_cast<std::size_t>(position) + 1, static_cast<std::size_t>(count));
+        Record record(LayoutOf(RecordKind::Message));
+        Check("TARN_GetSingleObjectForEU",
+              TARN_GetSingleObjectForEU(record.Data(), EudoraId(store, count, position).c_str(),
+                                        store.selector));
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
 }  // namespace
+
+void UseEudora(bool eudora) { eudoraSession = eudora; }
+bool UsingEudora() { return eudoraSession; }
+std::span<const StoreInfo> Stores() { return eudoraSession ? EudoraStores() : OutlookStores(); }
 
 std::string ResultText(std::int32_t result) {
     for (const ResultName& r : kResults)
@@ -70,11 +99,17 @@ void Progress::Step(std::size_t done, std::size_t total) {
 
 std::int32_t Count(const StoreInfo& store) {
     std::int32_t count = 0;
-    Check("TARN_GetCountForOL(" + std::string(store.name) + ")", TARN_GetCountForOL(&count, store.selector));
+    if (eudoraSession)
+        Check("TARN_GetCountForEU(" + std::string(store.name) + ")",
+              TARN_GetCountForEU(&count, store.selector));
+    else
+        Check("TARN_GetCountForOL(" + std::string(store.name) + ")",
+              TARN_GetCountForOL(&count, store.selector));
     return count;
 }
 
 std::vector<Record> ReadStore(const StoreInfo& store) {
+    if (eudoraSession) return ReadEudoraStore(store);
     const std::int32_t count = Count(store);
     {
         Progress progress("reading " + std::to_string(count) + " object(s) of " + std::string(store.name));
@@ -112,6 +147,14 @@ std::vector<Record> ReadStore(const StoreInfo& store) {
 }
 
 Found ReadById(const std::string& entryId) {
+    if (eudoraSession) {
+        Record record(LayoutOf(RecordKind::Message));
+        Check("TARN_GetSingleObjectForEU",
+              TARN_GetSingleObjectForEU(record.Data(), entryId.c_str(), TARN_STORE_INBOX));
+        // A name no mailbox answers to leaves the record zero.
+        if (record.Type() == 0) return {nullptr, {}};
+        return {&EudoraStores()[0], {std::move(record)}};
+    }
     for (const StoreInfo& store : OutlookStores()) {
         Record record(LayoutOf(store.kind));
         const std::int32_t result = TARN_GetSingleObjectForOL(record.Data(), entryId.c_str(), store.selector);
@@ -129,8 +172,12 @@ std::vector<std::string> AddAll(const StoreInfo& store, const std::vector<Record
     std::vector<std::string> ids;
     for (const Record& record : records) {
         char id[TARN_ENTRY_ID_SIZE] = {};
-        Check("TARN_AddForOL(" + std::string(store.name) + ")",
-              TARN_AddForOL(id, record.Data(), store.selector));
+        if (eudoraSession)
+            Check("TARN_AddForEU(" + std::string(store.name) + ")",
+                  TARN_AddForEU(nullptr, record.Data(), store.selector));
+        else
+            Check("TARN_AddForOL(" + std::string(store.name) + ")",
+                  TARN_AddForOL(id, record.Data(), store.selector));
         ids.emplace_back(id);
         progress.Step(ids.size(), records.size());
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,17 +39,23 @@ private:
     bool shown_;
 };
 
+// The PIM the session is open on; Outlook unless this says otherwise.
+void UseEudora(bool eudora);
+bool UsingEudora();
+std::span<const StoreInfo> Stores();
+
 std::int32_t Count(const StoreInfo& store);
 // The whole store, read into zero-filled records in one call.
 std::vector<Record> ReadStore(const StoreInfo& store);
 // The object with the identifier from the first store whose single read
-// finds it, or nothing.
+// finds it, or nothing. For Eudora the identifier is the host's
+// "mailbox_count_position".
 struct Found {
     const StoreInfo* store;
     std::vector<Record> record;  // one record
 };
 Found ReadById(const std::string& entryId);
-// Adds each record and returns the new identifiers.
+// Adds each record and returns the new identifiers (Eudora gives none).
 std::vector<std::string> AddAll(const StoreInfo& store, const std::vector<Record>& records);
 // Replaces the store by the records, which receive their new identifiers.
 void ReplaceStore(const StoreInfo& store, std::vector<Record>& records);

@@ -76,9 +76,18 @@ void Print(const std::vector<Record>& records, View view) {
 }
 
 const StoreInfo& StoreNamed(const std::string& name) {
-    const StoreInfo* store = FindStore(name);
-    if (!store) throw InputError("no store " + name + " (contacts, calendar, notes, inbox, outbox, sent)");
+    const StoreInfo* store = FindStore(Stores(), name);
+    if (!store) {
+        std::string names;
+        for (const StoreInfo& s : Stores()) names += (names.empty() ? "" : ", ") + std::string(s.name);
+        throw InputError("no store " + name + " in this PIM (" + names + ")");
+    }
     return *store;
+}
+
+// The commands Eudora's three exports cannot serve.
+void OutlookOnly(const char* command) {
+    if (UsingEudora()) throw InputError(std::string(command) + " is not offered for Eudora");
 }
 
 std::vector<Record> RecordsOfFiles(const StoreInfo& store, const std::vector<std::string>& files) {
@@ -108,10 +117,12 @@ std::string TimeText(std::int32_t seconds) {
 }
 
 void PrintStores() {
-    char unique[TARN_UNIQUE_STRING_SIZE] = {};
-    Check("TARN_GetUniqueStringForOL", TARN_GetUniqueStringForOL(unique));
-    std::cout << "unique string: " << unique << '\n';
-    for (const StoreInfo& store : OutlookStores())
+    if (!UsingEudora()) {
+        char unique[TARN_UNIQUE_STRING_SIZE] = {};
+        Check("TARN_GetUniqueStringForOL", TARN_GetUniqueStringForOL(unique));
+        std::cout << "unique string: " << unique << '\n';
+    }
+    for (const StoreInfo& store : Stores())
         std::cout << std::string(store.name) << std::string(11 - store.name.size(), ' ') << Count(store)
                   << '\n';
 }
@@ -171,6 +182,7 @@ void AddCommands(CLI::App& app, Run& run) {
     replace->add_option("FILE", run.files, "vCard, vCalendar, vNote or vMessage texts")->required();
     replace->immediate_callback()->callback([&run] {
         run.steps.push_back([store = run.store, files = run.files] {
+            OutlookOnly("replace");
             const StoreInfo& info = StoreNamed(store);
             std::vector<Record> records = RecordsOfFiles(info, files);
             ReplaceStore(info, records);
@@ -185,6 +197,7 @@ void AddCommands(CLI::App& app, Run& run) {
     remove->add_option("ID", run.id, "the entry identifier")->required();
     remove->immediate_callback()->callback([&run] {
         run.steps.push_back([id = run.id] {
+            OutlookOnly("delete");
             Check("TARN_DeleteForOL", TARN_DeleteForOL(id.c_str()));
             std::cout << "deleted " << id << '\n';
         });
@@ -194,6 +207,7 @@ void AddCommands(CLI::App& app, Run& run) {
     times->add_option("ID", run.id, "the entry identifier")->required();
     times->immediate_callback()->callback([&run] {
         run.steps.push_back([id = run.id] {
+            OutlookOnly("times");
             std::int32_t created = 0, modified = 0;
             Check("TARN_GetCreationTimeForOL", TARN_GetCreationTimeForOL(&created, id.c_str()));
             Check("TARN_GetModificationTimeForOL", TARN_GetModificationTimeForOL(&modified, id.c_str()));
@@ -235,8 +249,9 @@ int main(int argc, char** argv) {
     // Without a command: the counts, then every store as vObject text.
     if (run.steps.empty()) {
         run.steps.push_back(PrintStores);
-        for (const StoreInfo& store : OutlookStores())
-            run.steps.push_back([&store] { Print(ReadStore(store), View::VObject); });
+        run.steps.push_back([] {
+            for (const StoreInfo& store : Stores()) Print(ReadStore(store), View::VObject);
+        });
     }
 
     simpim::OutlookServer outlook;
@@ -262,6 +277,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     const std::int32_t kind = run.pim == "eudora" ? TARN_PIM_EUDORA : TARN_PIM_OUTLOOK;
+    UseEudora(kind == TARN_PIM_EUDORA);
     try {
         Check("InitializeTARN(" + std::to_string(kind) + ")", InitializeTARN(kind), TARN_INITIALIZED);
         try {

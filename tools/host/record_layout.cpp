@@ -134,6 +134,11 @@ constexpr std::array<StoreInfo, 6> kOutlookStores{{
     {TARN_STORE_SENT, "sent", RecordKind::Message},
 }};
 
+constexpr std::array<StoreInfo, 2> kEudoraStores{{
+    {TARN_STORE_INBOX, "inbox", RecordKind::Message},
+    {TARN_STORE_OUTBOX, "outbox", RecordKind::Message},
+}};
+
 }  // namespace
 
 const RecordLayout& LayoutOf(RecordKind kind) {
@@ -143,9 +148,10 @@ const RecordLayout& LayoutOf(RecordKind kind) {
 }
 
 std::span<const StoreInfo> OutlookStores() { return kOutlookStores; }
+std::span<const StoreInfo> EudoraStores() { return kEudoraStores; }
 
-const StoreInfo* FindStore(std::string_view name) {
-    for (const StoreInfo& store : kOutlookStores)
+const StoreInfo* FindStore(std::span<const StoreInfo> stores, std::string_view name) {
+    for (const StoreInfo& store : stores)
         if (store.name == name) return &store;
     return nullptr;
 }

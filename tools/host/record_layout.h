@@ -45,9 +45,11 @@ struct StoreInfo {
     std::string_view name;  // as the command line names it
     RecordKind kind;
 };
-// The Outlook stores, in selector order.
+// The stores of the PIM the session opens, in selector order: Outlook's
+// six, or Eudora's in and out mailboxes.
 std::span<const StoreInfo> OutlookStores();
-const StoreInfo* FindStore(std::string_view name);
+std::span<const StoreInfo> EudoraStores();
+const StoreInfo* FindStore(std::span<const StoreInfo> stores, std::string_view name);
 
 // A record the host owns, zero-filled at its layout's size.
 class Record {
