@@ -31,6 +31,7 @@ struct Fault {
         OleStatus,          // Invoke returns the given status
         OutOfMemory,        // Invoke throws std::bad_alloc
         CppFailure,         // Invoke throws std::runtime_error
+        NotAnObject,        // the call runs; an object result is replaced by an empty value
     };
     Kind kind = Kind::DispatchException;
     HResult status = 0;
@@ -40,6 +41,7 @@ struct Fault {
     static Fault Status(HResult status);
     static Fault OutOfMemory();
     static Fault Unexpected();
+    static Fault NotAnObject();
 };
 
 // One Invoke as the server saw it, or the end of an object: the moment its

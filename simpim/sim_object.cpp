@@ -42,7 +42,8 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
         ~Hold() { self->DropReference(); }
     } hold{this};
 
-    if (auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args))) {
+    auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args));
+    if (fault && fault->kind != Fault::Kind::NotAnObject) {
         switch (fault->kind) {
             case Fault::Kind::DispatchException:
                 exception = ExceptionInfo{u"Simulated server", fault->description, fault->status};
@@ -53,10 +54,14 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
                 throw std::bad_alloc();
             case Fault::Kind::CppFailure:
                 throw std::runtime_error("simulated server failure");
+            case Fault::Kind::NotAnObject:
+                break;
         }
     }
     ForgetRefusedArgument();
     const HResult hr = Call(dispid, kind, args, result, exception);
+    // A server that answers with nothing where it should give an object.
+    if (fault && hr == tarnex::automation::kOk && result.IfDispatch()) result = Variant();
     if (hr == tarnex::automation::kDispTypeMismatch || hr == tarnex::automation::kDispParamNotFound) {
         if (const auto position = RefusedArgumentIn(args))
             result = Variant(static_cast<std::int32_t>(*position));

@@ -91,9 +91,15 @@ test_target() {
 
   bin="$WINEPREFIX/drive_c/tarnex"
   mkdir -p "$bin"
-  cp "$build"/tarnex.dll "$build"/simpim_com.dll "$build"/simpim_relay.exe "$build"/tarnex_export_tests_win.exe "$bin/"
+  cp "$build"/tarnex.dll "$build"/simpim_com.dll "$build"/simpim_relay.exe "$build"/tarnex_export_tests_win.exe \
+    "$build"/tarnex_consumer.exe "$bin/"
 
   run "$target: no PIM registered" --gtest_filter='UnregisteredPim.*'
+  echo "== $target: a C host linked through the import library"
+  if ! (cd "$bin" && timeout "${TARNEX_WINE_TIMEOUT:-600}" "$wine_loader" tarnex_consumer.exe); then
+    echo "== $target: a C host linked through the import library: FAILED"
+    status=1
+  fi
 
   register InprocServer32 "$win_bin\\simpim_com.dll" LocalServer32
   run "$target: in-process server" --gtest_filter="$all_stages_but"
