@@ -10,12 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "pim_stores.h"
 #include "simpim/outlook_server.h"
 #include "tarnex/tarnex.h"
 
 namespace tarnex_bench {
-
-inline std::u16string Text(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
 // Host-owned records chained into a list.
 template <typename Record>
