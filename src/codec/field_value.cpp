@@ -59,7 +59,12 @@ bool FieldValueWriter::Begin() noexcept {
 
 void FieldValueWriter::Put(const char* bytes, std::size_t count) noexcept {
     const std::size_t fits = std::min(count, room_ - used_);
-    std::memcpy(out_ + used_, bytes, fits);
+    if (fits <= 8) {
+        // An escape pair or a short run: not worth a call.
+        for (std::size_t k = 0; k < fits; ++k) out_[used_ + k] = bytes[k];
+    } else {
+        std::memcpy(out_ + used_, bytes, fits);
+    }
     used_ += fits;
     overflowed_ = overflowed_ || fits < count;
 }
