@@ -7,8 +7,13 @@
 
 namespace tarnex_bench {
 
+namespace {
+bool outlookShared = false;
+}  // namespace
+
 simpim::OutlookServer& SharedOutlook() {
     static simpim::OutlookServer& outlook = []() -> simpim::OutlookServer& {
+        outlookShared = true;
         static simpim::OutlookServer server;
         tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &server);
         FillStores(server);
@@ -34,6 +39,10 @@ OwnOutlook::OwnOutlook(std::int32_t store, std::size_t count) {
 }
 
 OwnOutlook::~OwnOutlook() { OpenOn(SharedOutlook()); }
+
+void ReopenOutlookIfShared() {
+    if (outlookShared && InitializeTARN(TARN_PIM_OUTLOOK) != TARN_INITIALIZED) std::abort();
+}
 
 void Report(benchmark::State& state, std::int64_t calls, std::size_t recordsPerRound) {
     const double records = static_cast<double>(state.iterations()) * static_cast<double>(recordsPerRound);

@@ -35,6 +35,9 @@ struct HostList {
 
 // The simulated Outlook with the session open.
 simpim::OutlookServer& SharedOutlook();
+// Opens the Outlook session again after a benchmark used the library's one
+// session for Eudora, when SharedOutlook had opened it.
+void ReopenOutlookIfShared();
 
 // A simulated Outlook of its own holding count items of one store, with the
 // session open on it while this lives; the session is then opened on the

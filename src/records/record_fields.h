@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "automation/invoke.h"
+#include "codec/body_text.h"
 #include "codec/field_value.h"
 #include "records/host_memory.h"
 
@@ -88,6 +89,15 @@ void AppendText(char (&field)[N], std::string_view text) noexcept {
     const std::string_view held = Text(field);
     if (held.size() >= N) return;  // no zero inside: nothing can be added
     CopyToField(field + held.size(), N - held.size(), text);
+}
+
+// A mail body property copied into the field the way MessageBodyText gives
+// it, converted and rewritten on the way.
+template <std::size_t N>
+void CopyMessageBody(char (&field)[N], const automation::DispatchRef& item, automation::Dispid property) {
+    codec::MessageBodyWriter writer(field, N);
+    automation::GetTextInto(item, property, writer);
+    writer.Finish();
 }
 
 }  // namespace tarnex::records
