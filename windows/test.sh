@@ -114,10 +114,10 @@ test_target() {
     --gtest_filter="$filter" --out-of-process=mta
   # Each run starts its own relay: the last one's, left idle, may be on its
   # way out, and an activation that reaches it then can hang.
-  "$wineserver" -w
+  wait_for_wine
   run "$target: out-of-process server, host thread in a single-threaded apartment" \
     --gtest_filter="$filter" --out-of-process=sta
-  "$wineserver" -w
+  wait_for_wine
   # Last: the relay keeps serving the objects the unloaded DLL let go of.
   run "$target: DLL unloaded with its session open, out of process" \
     --gtest_filter='DllUnload.*' --out-of-process=sta
@@ -153,6 +153,18 @@ register() {
   } > "$reg"
   "$wine_loader" regedit /S 'C:\pim.reg' > /dev/null 2>&1
   "$wineserver" -w
+}
+
+# Waits for every Wine process of the prefix to end. A relay whose client
+# was killed (a run that timed out) keeps that client's objects and never
+# ends by itself: after a minute Wine is stopped, so the next run starts
+# afresh instead of waiting for ever.
+wait_for_wine() {
+  if ! timeout 60 "$wineserver" -w; then
+    echo "== Wine processes still running a minute after the run; stopping them"
+    "$wineserver" -k 2>/dev/null || true
+    sleep 2
+  fi
 }
 
 run() {
