@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "simpim/utf8.h"
+
 namespace tarnex_host {
 
 namespace {
@@ -13,24 +15,6 @@ constexpr std::array<char16_t, 32> kHigh{0x20AC, 0,      0x201A, 0x0192, 0x201E,
                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                          0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 char ByteFor(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return static_cast<char>(c);
@@ -46,7 +30,7 @@ std::string Utf8FromCodePage(std::string_view text) {
     for (const char byte : text) {
         const auto b = static_cast<unsigned char>(byte);
         const char32_t c = b < 0x80 || b >= 0xA0 ? b : kHigh[b - 0x80];
-        AppendUtf8(out, c != 0 ? c : 0xFFFD);
+        simpim::AppendUtf8(out, c != 0 ? c : 0xFFFD);
     }
     return out;
 }
