@@ -27,4 +27,25 @@ inline double DaysOf(const Variant& value) {
 }
 inline Variant DateVariant(double days) { return Variant(tarnex::automation::Date{days}); }
 
+// Days from 1899-12-30 to a civil date (proleptic Gregorian), and back.
+inline long DaysSince1899(long y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long>(doe) - 719468 + 25569;  // 25569: 1899-12-30 to 1970-01-01
+}
+inline void CivilFromDays(long days, long& y, unsigned& m, unsigned& d) {
+    const long z = days - 25569 + 719468;
+    const long era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    d = doy - (153 * mp + 2) / 5 + 1;
+    m = mp < 10 ? mp + 3 : mp - 9;
+    y = static_cast<long>(yoe) + era * 400 + (m <= 2);
+}
+
 }  // namespace simpim

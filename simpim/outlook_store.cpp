@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "simpim/entry_ids.h"
+#include "simpim/ole_days.h"
 
 namespace simpim {
 
@@ -25,16 +26,6 @@ constexpr std::string_view kMailboxDn = "/o=Example/ou=First Site/cn=Recipients/
 // How many items a mail server lets one client open at once unless its
 // administrator changed it.
 constexpr std::size_t kMailboxOpenItemLimit = 250;
-
-// Days from 1899-12-30 to the given civil date (proleptic Gregorian).
-long DaysSince1899(long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long>(doe) - 719468 + 25569;  // 25569: 1899-12-30 to 1970-01-01
-}
 
 double LocalNow() {
     std::time_t t = std::time(nullptr);

@@ -78,27 +78,6 @@ Json TextJson(const std::u16string& text) {
 
 // ---- dates: local wall-clock text, "2001-01-19" or "2001-01-19T09:00:00"
 
-long DaysFromCivil(long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long>(doe) - 719468 + 25569;  // to 1899-12-30
-}
-
-void CivilFromDays(long days, long& y, unsigned& m, unsigned& d) {
-    const long z = days - 25569 + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = static_cast<long>(yoe) + era * 400 + (m <= 2);
-}
-
 double DateOf(const Json& value, const std::string& place) {
     if (value.is_null()) return kNoDate;
     const char* kForm = "expected a date text like 2001-01-19 or 2001-01-19T09:00:00, or null for none";
@@ -114,7 +93,7 @@ double DateOf(const Json& value, const std::string& place) {
         Fail(place, kForm);
     long cy = 0;
     unsigned cm = 0, cd = 0;
-    const long days = DaysFromCivil(y, static_cast<unsigned>(mo), static_cast<unsigned>(d));
+    const long days = DaysSince1899(y, static_cast<unsigned>(mo), static_cast<unsigned>(d));
     CivilFromDays(days, cy, cm, cd);
     if (cd != static_cast<unsigned>(d)) Fail(place, "no such day: " + text);
     return static_cast<double>(days) + (h * 3600 + mi * 60 + s) / 86400.0;
