@@ -42,7 +42,9 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
         ~Hold() { self->DropReference(); }
     } hold{this};
 
-    if (auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args))) {
+    auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args));
+    const std::int64_t call = hooks_->CallNumber();
+    if (fault && fault->kind != Fault::Kind::NotAnObject) {
         switch (fault->kind) {
             case Fault::Kind::DispatchException:
                 exception = ExceptionInfo{u"Simulated server", fault->description, fault->status};
@@ -53,6 +55,8 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
                 throw std::bad_alloc();
             case Fault::Kind::CppFailure:
                 throw std::runtime_error("simulated server failure");
+            case Fault::Kind::NotAnObject:
+                break;
         }
     }
     ForgetRefusedArgument();
@@ -61,6 +65,9 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
         if (const auto position = RefusedArgumentIn(args))
             result = Variant(static_cast<std::int32_t>(*position));
     }
+    const bool object = hr >= 0 && result.IfDispatch() != nullptr;
+    hooks_->OnResult(call, object);
+    if (object && fault) result = Variant();
     return hr;
 }
 
