@@ -219,6 +219,63 @@ TEST_F(HostileHostTest, OutputBuffersOfExactlyTheirSize) {
     EXPECT_NE(std::memchr(added.data(), 0, added.size()), nullptr);
 }
 
+// Lists that promise more than they hold: a count beyond the chain, a null
+// next or record inside the count, a null first node. The walk is checked
+// before any work: -1, with the list, its records, the host's words and the
+// store untouched.
+TEST_F(HostileHostTest, ListsShorterThanTheirCount) {
+    enum Break { NullNext, NullRecord, NullFirst };
+    const struct {
+        const char* what;
+        Break broken;
+        std::size_t at;  // the node broken
+        int32_t count;
+    } cases[] = {
+        {"count 3 over a chain of 2", NullNext, 1, 3},
+        {"count 2 over a chain of 1", NullNext, 0, 2},
+        {"null record of the first node", NullRecord, 0, 2},
+        {"null record of the last node inside the count", NullRecord, 2, 3},
+        {"null first node", NullFirst, 0, 1},
+    };
+    for (const auto& c : cases) {
+        for (const int32_t store : kStores) {
+            for (const bool replace : {false, true}) {
+                const std::string what =
+                    std::string(c.what) + (replace ? ", replacing " : ", reading ") + std::to_string(store);
+                const std::size_t size = RecordSize(store);
+                std::vector<std::unique_ptr<GuardedBuffer>> records;
+                std::vector<RecordListNode> nodes(3);
+                for (std::size_t k = 0; k < nodes.size(); ++k) {
+                    records.push_back(std::make_unique<GuardedBuffer>(size, '\0'));
+                    records[k]->data()[270] = TARN_CALENDAR_APPOINTMENT;
+                    nodes[k] = MakeNode(records[k]->data(), k + 1 < nodes.size() ? &nodes[k + 1] : nullptr,
+                                        0xABCD0000u + static_cast<uint32_t>(k));
+                }
+                if (c.broken == NullNext) nodes[c.at].next = nullptr;
+                if (c.broken == NullRecord) nodes[c.at].record = nullptr;
+                PimRecordList list =
+                    MakeList(c.broken == NullFirst ? nullptr : &nodes[0], c.count, &nodes[2], 9, 0x12345678u);
+                const std::vector<RecordListNode> nodesBefore = nodes;
+                const PimRecordList listBefore = list;
+                std::vector<std::string> recordsBefore;
+                for (const auto& r : records) recordsBefore.emplace_back(r->data(), r->size());
+
+                ExpectUntouchedStore(what, [&] {
+                    EXPECT_EQ(replace ? lib.SetObjectStoreForOL(&list, store)
+                                      : lib.GetObjectStoreForOL(&list, store),
+                              TARN_FAILED)
+                        << what;
+                });
+                EXPECT_EQ(std::memcmp(&list, &listBefore, sizeof list), 0) << what;
+                EXPECT_EQ(std::memcmp(nodes.data(), nodesBefore.data(), nodes.size() * sizeof nodes[0]), 0)
+                    << what;
+                for (std::size_t k = 0; k < records.size(); ++k)
+                    EXPECT_EQ(std::string(records[k]->data(), records[k]->size()), recordsBefore[k]) << what;
+            }
+        }
+    }
+}
+
 // Counts of zero or below read nothing and leave the list alone; a
 // replacement still empties the store. Selectors outside the table touch
 // nothing at all, though a whole-store call still walks the list.
