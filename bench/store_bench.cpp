@@ -7,8 +7,13 @@
 
 namespace tarnex_bench {
 
+namespace {
+bool outlookShared = false;
+}  // namespace
+
 simpim::OutlookServer& SharedOutlook() {
     static simpim::OutlookServer& outlook = []() -> simpim::OutlookServer& {
+        outlookShared = true;
         static simpim::OutlookServer server;
         tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &server);
         FillStores(server);
@@ -16,6 +21,10 @@ simpim::OutlookServer& SharedOutlook() {
         return server;
     }();
     return outlook;
+}
+
+void ReopenOutlookIfShared() {
+    if (outlookShared && InitializeTARN(TARN_PIM_OUTLOOK) != TARN_INITIALIZED) std::abort();
 }
 
 void Report(benchmark::State& state, std::int64_t calls, std::size_t recordsPerRound) {

@@ -36,6 +36,9 @@ struct HostList {
 
 // The simulated Outlook with the session open.
 simpim::OutlookServer& SharedOutlook();
+// Opens the Outlook session again after a benchmark used the library's one
+// session for Eudora, when SharedOutlook had opened it.
+void ReopenOutlookIfShared();
 
 void Report(benchmark::State& state, std::int64_t calls, std::size_t recordsPerRound);
 

@@ -1,5 +1,6 @@
 #include "simpim/eudora_objects.h"
 
+#include "simpim/arguments_text.h"
 #include "simpim/call_args.h"
 
 namespace simpim {
@@ -109,7 +110,9 @@ HResult EudoraApplication::Call(Dispid dispid, InvokeKind kind, std::span<const 
 // ---- Folder or mailbox
 
 EudoraNodeObject::EudoraNodeObject(EudoraContext context, EudoraMailbox& node)
-    : SimObject(context.hooks, "EuFolder"), context_(std::move(context)), node_(&node) {}
+    : SimObject(context.hooks, "EuFolder", LogText(node.Name())),
+      context_(std::move(context)),
+      node_(&node) {}
 
 HResult EudoraNodeObject::Call(Dispid dispid, InvokeKind kind, std::span<const Variant> args, Variant& result,
                                ExceptionInfo&) {
@@ -137,7 +140,7 @@ HResult EudoraNodeObject::Call(Dispid dispid, InvokeKind kind, std::span<const V
 // ---- Collections
 
 EudoraCollectionObject::EudoraCollectionObject(EudoraContext context, EudoraMailbox& node, Of of)
-    : SimObject(context.hooks, of == Of::Nodes ? "EuFolders" : "EuMessages"),
+    : SimObject(context.hooks, of == Of::Nodes ? "EuFolders" : "EuMessages", LogText(node.Name())),
       context_(std::move(context)),
       node_(&node),
       of_(of) {}

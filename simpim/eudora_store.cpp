@@ -26,6 +26,29 @@ void Find(EudoraMailbox& node, std::int32_t number, EudoraMailbox*& found) {
     for (const auto& child : node.Children()) Find(*child, number, found);
 }
 
+// Breaks each line longer than width at its last blank within width, the
+// blank replaced by CR LF; a line without such a blank stays whole.
+std::u16string Wrapped(std::u16string_view body, std::size_t width) {
+    std::u16string text(body);
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        std::size_t lineEnd = text.find(u"\r\n", lineStart);
+        if (lineEnd == std::u16string::npos) lineEnd = text.size();
+        if (lineEnd - lineStart <= width) {
+            lineStart = lineEnd + 2;
+            continue;
+        }
+        const std::size_t blank = text.rfind(u' ', lineStart + width);
+        if (blank == std::u16string::npos || blank < lineStart) {
+            lineStart = lineEnd + 2;
+            continue;
+        }
+        text.replace(blank, 1, u"\r\n");
+        lineStart = blank + 2;
+    }
+    return text;
+}
+
 }  // namespace
 
 EudoraStore::EudoraStore() {
@@ -76,6 +99,7 @@ EudoraMessage& EudoraStore::Queue(EudoraMessageFields fields) {
     fields.from = returnAddress;
     fields.date = queueDate.empty() ? DateHeaderNow() : queueDate;
     fields.status = kEudoraQueued;
+    if (wrapQueuedBodiesAt > 0) fields.body = Wrapped(fields.body, wrapQueuedBodiesAt);
     return AddMessage(*MailboxByNumber(kEudoraOut), std::move(fields));
 }
 

@@ -81,6 +81,9 @@ public:
     std::u16string returnAddress = u"user@example.com";
     // The Date header text of queued messages; empty: the system's time.
     std::u16string queueDate;
+    // Eudora's word wrap for outgoing mail: a queued body's lines longer than
+    // this are broken with CR LF at their last blank within it. 0: off.
+    std::size_t wrapQueuedBodiesAt = 0;
 
 private:
     EudoraMailbox& AddNode(EudoraMailbox& parent, std::u16string name, std::int32_t number, bool folder);

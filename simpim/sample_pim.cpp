@@ -247,6 +247,9 @@ void FillSampleEudora(EudoraServer& eudora) {
                                    .date = u"Mon, 15 Jan 2001 09:30:00 +0100",
                                    .body = u"Noon is fine.",
                                    .status = kEudoraQueued});
+    // Filed mail: nested folders, and two pairs of mailboxes that share a
+    // name, as users' trees often have ("Friends" kept by year, "Receipts"
+    // in two places).
     EudoraStore& store = eudora.Store();
     EudoraMailbox& archive = store.AddFolder(store.Root(), u"Archive");
     EudoraMailbox& friends = store.AddMailbox(archive, u"Friends");
@@ -256,6 +259,41 @@ void FillSampleEudora(EudoraServer& eudora) {
                                .date = u"Sat, 06 Jan 2001 18:45:00 +0100",
                                .body = u"Here they are.",
                                .status = kEudoraRead});
+    EudoraMailbox& year2000 = store.AddFolder(archive, u"2000");
+    EudoraMailbox& oldFriends = store.AddMailbox(year2000, u"Friends");
+    store.AddMessage(oldFriends, {.to = u"user@example.com",
+                                  .from = u"Jos\u00e9 Mart\u00edn <jose@example.es>",
+                                  .subject = u"Feliz a\u00f1o nuevo",
+                                  .cc = u"mei@example.org",
+                                  .date = u"Sun, 31 Dec 2000 23:50:00 +0100",
+                                  .body = u"Un abrazo desde Sevilla.\r\nJos\u00e9",
+                                  .status = kEudoraRead});
+    EudoraMailbox& oldReceipts = store.AddMailbox(year2000, u"Receipts");
+    store.AddMessage(oldReceipts, {.to = u"user@example.com",
+                                   .from = u"billing@example.net",
+                                   .subject = u"Your December invoice",
+                                   .date = u"Fri, 01 Dec 2000 08:00:00 +0100",
+                                   .body = u"Amount due: EUR 19.90",
+                                   .status = kEudoraRead});
+    EudoraMailbox& work = store.AddFolder(store.Root(), u"Work");
+    EudoraMailbox& projects = store.AddMailbox(work, u"Projects");
+    store.AddMessage(projects, {.to = u"user@example.com",
+                                .from = u"Carlos Ruiz <carlos@northwind.example>",
+                                .subject = u"Kick-off agenda",
+                                .cc = u"team@northwind.example",
+                                .replyTo = u"project@northwind.example",
+                                .date = u"Tue, 09 Jan 2001 09:05:00 +0100",
+                                .body = u"1. Scope\r\n2. Dates\r\n3. Budget",
+                                .status = kEudoraUnread});
+    EudoraMailbox& receipts = store.AddMailbox(work, u"Receipts");
+    for (const char16_t* subject : {u"Travel expenses, January", u"Hotel, Hamburg"}) {
+        store.AddMessage(receipts, {.to = u"user@example.com",
+                                    .from = u"expenses@northwind.example",
+                                    .subject = subject,
+                                    .date = u"Mon, 22 Jan 2001 16:20:00 +0100",
+                                    .body = u"Receipt attached to the expense report.",
+                                    .status = kEudoraRead});
+    }
 }
 
 }  // namespace simpim

@@ -3,8 +3,9 @@
 // all-day event, a weekly series, a night across a daylight-saving change);
 // open and completed tasks; notes of one and more lines; mail in the Inbox,
 // Outbox and Sent Items, with a meeting request, a body holding "END:VBODY"
-// lines and a body of 20 KB among it. In Eudora: a few messages in its
-// mailboxes.
+// lines and a body of 20 KB among it. In Eudora: mail in the in and out
+// mailboxes and in a tree of filed mailboxes two folders deep, where two
+// pairs of mailboxes share a name.
 #pragma once
 
 #include "simpim/eudora_server.h"

@@ -408,4 +408,23 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
 TARN_API TarnResult TARN_CALL TARN_GetCreationTimeForOL(int32_t* time, const char* entryId);
 TARN_API TarnResult TARN_CALL TARN_GetModificationTimeForOL(int32_t* time, const char* entryId);
 
+/* Eudora (a session opened with TARN_PIM_EUDORA): mail in the in mailbox
+ * (TARN_STORE_INBOX) and the out mailbox (TARN_STORE_OUTBOX). Other stores
+ * are left alone with TARN_OK.
+ *
+ * A Eudora message is named by the host as "mailbox_count_position": the
+ * mailbox's name, its message count when the name was made, and the
+ * message's position from 1; it is read within TARN_ENTRY_ID_SIZE bytes and
+ * each of its parts within 50 characters, so a mailbox whose name is longer
+ * or holds "_" cannot be named. TARN_GetSingleObjectForEU clears the
+ * MessageRecord and fills it; when no mailbox of that name holds that many
+ * messages now, the record stays zero (type 0, empty entryId) with TARN_OK.
+ * TARN_AddForEU queues the record's message as outgoing mail, marks it read
+ * or unread from status and, for TARN_STORE_INBOX and TARN_STORE_SENT,
+ * moves it into the in mailbox; TARN_FAILED when the queued message cannot
+ * be found again to be moved. Its first argument is not used. */
+TARN_API TarnResult TARN_CALL TARN_GetCountForEU(int32_t* count, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_GetSingleObjectForEU(void* record, const char* identifier, int32_t store);
+TARN_API TarnResult TARN_CALL TARN_AddForEU(void* unused, const void* record, int32_t store);
+
 #endif /* TARNEX_TARNEX_H */

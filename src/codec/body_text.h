@@ -19,4 +19,9 @@ bool HasEncodedLineBreak(std::string_view body) noexcept;
 // sequences and "\" escapes stay as they are.
 std::string DecodeLineBreaks(std::string_view body);
 
+// A mail body as the record carries it: each "END:VBODY" as "/END:VBODY",
+// so that no line of it closes the host's body object, then each CR LF as
+// LF. A lone CR stays.
+std::string MessageBodyText(std::string_view body);
+
 }  // namespace tarnex::codec

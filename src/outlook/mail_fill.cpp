@@ -1,35 +1,12 @@
 #include "outlook/mail_fill.h"
 
 #include "automation/invoke.h"
+#include "codec/body_text.h"
 #include "codec/date_text.h"
 #include "outlook/mail_members.h"
 #include "records/record_fields.h"
 
 namespace tarnex::outlook {
-
-namespace {
-
-constexpr std::string_view kBodyEnd = "END:VBODY";
-
-}  // namespace
-
-std::string MessageBodyText(std::string_view body) {
-    std::string text;
-    text.reserve(body.size() + 16);
-    for (std::size_t at = 0; at < body.size();) {
-        if (body.compare(at, kBodyEnd.size(), kBodyEnd) == 0) {
-            text += '/';
-            text += kBodyEnd;
-            at += kBodyEnd.size();
-        } else if (body[at] == '\r' && at + 1 < body.size() && body[at + 1] == '\n') {
-            text += '\n';
-            at += 2;
-        } else {
-            text += body[at++];
-        }
-    }
-    return text;
-}
 
 void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mailItem) {
     using automation::GetText;
@@ -49,7 +26,7 @@ void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mai
     CopyText(record.cc, GetText(mailItem, mail::kCc));
     CopyText(record.replyTo, GetText(mailItem, mail::kReplyRecipientNames));
     CopyText(record.subject, GetText(mailItem, mail::kSubject));
-    CopyText(record.body, MessageBodyText(GetText(mailItem, mail::kBody)));
+    CopyText(record.body, codec::MessageBodyText(GetText(mailItem, mail::kBody)));
 }
 
 }  // namespace tarnex::outlook

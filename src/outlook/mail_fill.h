@@ -1,9 +1,6 @@
 // The fields of a message record that come from an Outlook mail item.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "automation/dispatch_ref.h"
 #include "tarnex/tarnex.h"
 
@@ -14,10 +11,5 @@ namespace tarnex::outlook {
 // their fields and cut to them. A failing property ends the fill with the
 // fields before it written.
 void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mailItem);
-
-// A mail body as the record carries it: each "END:VBODY" as "/END:VBODY",
-// so that no line of it closes the host's body object, then each CR LF as
-// LF. A lone CR stays.
-std::string MessageBodyText(std::string_view body);
 
 }  // namespace tarnex::outlook

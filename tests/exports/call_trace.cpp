@@ -40,6 +40,38 @@ constexpr Member kMembers[] = {
     {0xF034, "Move"},
 };
 
+struct EudoraMember {
+    std::string_view object;
+    simpim::Dispid dispid;
+    std::string_view name;
+};
+
+// Eudora's members, by the roles the library gives them.
+constexpr EudoraMember kEudoraMembers[] = {
+    {"EuApplication", 0x6, "InMailbox"},
+    {"EuApplication", 0xE, "RootFolder"},
+    {"EuApplication", 0x1C, "MailboxByNumber"},
+    {"EuApplication", 0x1D, "QueueMessage"},
+    {"EuFolder", 0x6, "Folders"},
+    {"EuFolder", 0x8, "MailboxNumber"},
+    {"EuFolder", 0xA, "Messages"},
+    {"EuFolder", 0xB, "Name"},
+    {"EuFolders", 0x0, "Item"},
+    {"EuFolders", 0x1, "Count"},
+    {"EuMessages", 0x0, "Item"},
+    {"EuMessages", 0x1, "Count"},
+    {"EuMessages", 0x2, "ItemByID"},
+    {"EuMessage", 0x2, "Body"},
+    {"EuMessage", 0x5, "Date"},
+    {"EuMessage", 0x6, "From"},
+    {"EuMessage", 0x7, "Header"},
+    {"EuMessage", 0x8, "ID"},
+    {"EuMessage", 0xD, "Status"},
+    {"EuMessage", 0xE, "Subject"},
+    {"EuMessage", 0xF, "To"},
+    {"EuMessage", 0x10, "Move"},
+};
+
 const simpim::ItemClass* ItemClassNamed(std::string_view objectName) {
     using Getter = const simpim::ItemClass& (*)();
     for (Getter get : {&simpim::ContactClass, &simpim::AppointmentClass, &simpim::TaskClass,
@@ -51,6 +83,9 @@ const simpim::ItemClass* ItemClassNamed(std::string_view objectName) {
 }
 
 std::string MemberName(const simpim::CallRecord& call) {
+    for (const EudoraMember& member : kEudoraMembers) {
+        if (member.object == call.object && member.dispid == call.dispid) return std::string(member.name);
+    }
     if (const simpim::ItemClass* itemClass = ItemClassNamed(call.object)) {
         if (const simpim::PropertyDef* def = itemClass->table->Find(call.dispid))
             return std::string(def->name);

@@ -23,6 +23,9 @@ struct Library {
     decltype(&TARN_AddForOL) AddForOL;
     decltype(&TARN_GetCreationTimeForOL) GetCreationTimeForOL;
     decltype(&TARN_GetModificationTimeForOL) GetModificationTimeForOL;
+    decltype(&TARN_GetCountForEU) GetCountForEU;
+    decltype(&TARN_GetSingleObjectForEU) GetSingleObjectForEU;
+    decltype(&TARN_AddForEU) AddForEU;
 };
 
 // The loaded library; the first call loads it.

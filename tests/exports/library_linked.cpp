@@ -22,6 +22,9 @@ const Library& Tarnex() {
         &TARN_AddForOL,
         &TARN_GetCreationTimeForOL,
         &TARN_GetModificationTimeForOL,
+        &TARN_GetCountForEU,
+        &TARN_GetSingleObjectForEU,
+        &TARN_AddForEU,
     };
     return library;
 }

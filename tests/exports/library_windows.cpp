@@ -42,7 +42,7 @@ Function Bind(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
-static_assert(sizeof(Library) == 15 * sizeof(void (*)()), "bind every export that Library holds");
+static_assert(sizeof(Library) == 18 * sizeof(void (*)()), "bind every export that Library holds");
 
 Library LoadLibraryTable() {
     HMODULE dll = LoadNextToProgram("tarnex.dll");
@@ -63,6 +63,9 @@ Library LoadLibraryTable() {
     TARNEX_TEST_BIND(AddForOL, TARN_AddForOL)
     TARNEX_TEST_BIND(GetCreationTimeForOL, TARN_GetCreationTimeForOL)
     TARNEX_TEST_BIND(GetModificationTimeForOL, TARN_GetModificationTimeForOL)
+    TARNEX_TEST_BIND(GetCountForEU, TARN_GetCountForEU)
+    TARNEX_TEST_BIND(GetSingleObjectForEU, TARN_GetSingleObjectForEU)
+    TARNEX_TEST_BIND(AddForEU, TARN_AddForEU)
 #undef TARNEX_TEST_BIND
     return library;
 }

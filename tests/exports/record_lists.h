@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,6 +45,12 @@ void Fill(char (&field)[N], std::string_view text) {
     ASSERT_LT(text.size(), N) << text;
     std::memcpy(field, text.data(), text.size());
     field[text.size()] = '\0';
+}
+
+// A field's text up to its zero, never past the field's end.
+template <std::size_t N>
+std::string Text(const char (&field)[N]) {
+    return std::string(field, strnlen(field, N));
 }
 
 // Host-owned records of any type, zeroed and chained into a list.

@@ -17,8 +17,9 @@ struct ClosedCall {
     std::function<int32_t(const Library&, char* buffer, PimRecordList* list)> call;
 };
 
-// Every Outlook export, with arguments that would be valid in an open session.
-std::vector<ClosedCall> OutlookExports() {
+// Every export but the three session ones, with arguments that would be
+// valid in an open session of its PIM.
+std::vector<ClosedCall> PimExports() {
     return {
         {"LogonForOL", [](const Library& l, char*, PimRecordList*) { return l.LogonForOL(); }},
         {"GetCountForOL", [](const Library& l, char* b,
@@ -44,14 +45,21 @@ std::vector<ClosedCall> OutlookExports() {
          [](const Library& l, char* b, PimRecordList*) {
              return l.GetModificationTimeForOL(reinterpret_cast<int32_t*>(b), "00000000AB");
          }},
+        {"GetCountForEU", [](const Library& l, char* b,
+                             PimRecordList*) { return l.GetCountForEU(reinterpret_cast<int32_t*>(b), 32); }},
+        {"GetSingleObjectForEU",
+         [](const Library& l, char* b, PimRecordList*) { return l.GetSingleObjectForEU(b, "In_1_1", 32); }},
+        {"AddForEU", [](const Library& l, char* b, PimRecordList*) { return l.AddForEU(nullptr, b, 32); }},
     };
 }
+
+bool IsEudoraExport(const ClosedCall& c) { return std::string_view(c.name).ends_with("ForEU"); }
 
 // Calls every export on a closed session: each answers -8 and touches
 // neither its buffer nor its list nor the PIM.
 void ExpectEveryExportClosed(const Library& lib, simpim::OutlookServer& outlook) {
     const auto calls = outlook.CallCount();
-    for (const auto& [name, call] : OutlookExports()) {
+    for (const auto& [name, call] : PimExports()) {
         std::vector<char> buffer(TARN_MESSAGE_RECORD_SIZE, '\x5A');
         std::vector<char> record(TARN_CONTACT_RECORD_SIZE, '\x5A');
         RecordListNode node = MakeNode(record.data(), nullptr, 7);
@@ -126,21 +134,42 @@ TEST_F(OutlookTest, ReopeningReleasesTheFirstSessionsObjects) {
     EXPECT_EQ(outlook.LiveReferences(), 0);
 }
 
-// The Eudora session: in, out and third mailboxes resolved; the probe and
-// the release work as for Outlook.
-TEST(EudoraSession, OpensAndReleasesEverything) {
+// Each PIM's session with the other PIM's exports called on it: they find
+// their objects missing and fail, and the open session goes on as it was.
+TEST(BothPims, ExportsOfTheOtherPimLeaveTheOpenSessionAlone) {
+    simpim::OutlookServer outlook;
     simpim::EudoraServer eudora;
+    outlook.AddItem(simpim::ContactClass());
+    eudora.AddMessage(simpim::kEudoraIn, {.subject = u"Hello"});
+    tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &outlook);
     tarnex_RegisterServer("Eudora.EuApplication.1", &simpim::EudoraServer::Factory, &eudora);
+    tarnex_SetMessageBoxHandler([](const char*, void*) {}, nullptr);
     const Library& lib = Tarnex();
-    EXPECT_EQ(lib.IsPimPresent(TARN_PIM_EUDORA), 1);
-    EXPECT_EQ(lib.Initialize(TARN_PIM_EUDORA), TARN_INITIALIZED);
-    EXPECT_GT(eudora.LiveReferences(), 0);
-    // Outlook exports on a Eudora session find no Outlook objects: a failure
-    // code, never a crash.
-    int32_t count = 5;
-    EXPECT_EQ(lib.GetCountForOL(&count, 1), TARN_OLE_FAILURE);
-    lib.Uninitialize();
-    EXPECT_EQ(eudora.LiveReferences(), 0);
+
+    for (const int32_t kind : {TARN_PIM_OUTLOOK, TARN_PIM_EUDORA}) {
+        SCOPED_TRACE(kind);
+        ASSERT_EQ(lib.Initialize(kind), TARN_INITIALIZED);
+        simpim::SimulatedServer& open =
+            kind == TARN_PIM_OUTLOOK ? static_cast<simpim::SimulatedServer&>(outlook) : eudora;
+        const auto held = open.LiveReferences();
+        for (const ClosedCall& c : PimExports()) {
+            if (IsEudoraExport(c) != (kind == TARN_PIM_OUTLOOK)) continue;
+            std::vector<char> buffer(TARN_MESSAGE_RECORD_SIZE, '\0');
+            RecordListNode node = MakeNode(buffer.data(), nullptr, 7);
+            PimRecordList list = MakeList(&node, 1, nullptr, 0, 9);
+            EXPECT_LT(c.call(lib, buffer.data(), &list), TARN_OK) << c.name;
+            EXPECT_EQ(open.LiveReferences(), held) << c.name;
+        }
+        int32_t count = -1;
+        EXPECT_EQ(kind == TARN_PIM_OUTLOOK ? lib.GetCountForOL(&count, TARN_STORE_CONTACTS)
+                                           : lib.GetCountForEU(&count, TARN_STORE_INBOX),
+                  TARN_OK);
+        EXPECT_EQ(count, 1);
+        lib.Uninitialize();
+        EXPECT_EQ(outlook.LiveReferences() + eudora.LiveReferences(), 0);
+    }
+    tarnex_SetMessageBoxHandler(nullptr, nullptr);
+    tarnex_RegisterServer("Outlook.Application.9", nullptr, nullptr);
     tarnex_RegisterServer("Eudora.EuApplication.1", nullptr, nullptr);
 }
 

@@ -46,14 +46,14 @@ TEST_F(EudoraTest, StandardMailboxesByNumberAndTheInMailbox) {
 TEST_F(EudoraTest, TreeWalkReachesNestedMailboxes) {
     DispatchRef root = ObjectOf(Get(application, 0xE));
     DispatchRef children = ObjectOf(Get(root, 0x6));
-    ASSERT_EQ(Get(children, 0x1).Int(), 4);
+    ASSERT_EQ(Get(children, 0x1).Int(), 5);
     DispatchRef archive = ObjectOf(Get(children, 0x0, {Variant(4)}));
     EXPECT_EQ(Get(archive, 0xB).Text(), u"Archive");
     EXPECT_EQ(Get(ObjectOf(Get(archive, 0xA)), 0x1).Int(), 0);  // a folder answers with no messages
     DispatchRef friends = ObjectOf(Get(ObjectOf(Get(archive, 0x6)), 0x0, {Variant(1)}));
     EXPECT_EQ(Get(friends, 0xB).Text(), u"Friends");
     EXPECT_EQ(Get(ObjectOf(Get(friends, 0xA)), 0x1).Int(), 1);
-    for (int outside : {0, 5}) EXPECT_EQ(Get(children, 0x0, {Variant(outside)}).hr, ta::kDispException);
+    for (int outside : {0, 6}) EXPECT_EQ(Get(children, 0x0, {Variant(outside)}).hr, ta::kDispException);
 }
 
 TEST_F(EudoraTest, QueueAddsAnOutgoingMessageToOut) {
