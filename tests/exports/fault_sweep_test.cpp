@@ -18,8 +18,9 @@
 
 #include "exports/call_trace.h"
 #include "exports/library.h"
+#include "exports/eudora_fixture.h"
 #include "exports/outlook_fixture.h"
-#include "exports/outlook_world.h"
+#include "exports/fixed_pims.h"
 #include "exports/record_lists.h"
 
 namespace tarnex_test {
@@ -125,6 +126,7 @@ struct Scenario {
     int countCalls = 0;
     bool opens = false;  // the act is InitializeTARN itself
     int32_t cleanResult = TARN_OK;
+    int32_t pim = TARN_PIM_OUTLOOK;
 };
 
 std::vector<Scenario> Scenarios() {
@@ -248,6 +250,33 @@ std::vector<Scenario> Scenarios() {
                      return l.SetObjectStoreForOL(h.ListOf(h.mail, 1), TARN_STORE_SENT);
                  },
                  Absorbs::Adds});
+
+    // Eudora: opening, counts, reads by the host's identifier (one whose
+    // mailbox is gone walks the whole tree), and queueing into each store.
+    auto eudora = [&s](const char* name, std::function<int32_t(const Library&, Host&)> act,
+                       int32_t clean = TARN_OK, bool opens = false) {
+        s.push_back({name, [act](L l, Host& h, I) { return act(l, h); }, Absorbs::Nothing, 0, opens, clean,
+                     TARN_PIM_EUDORA});
+    };
+    eudora(
+        "open Eudora", [](L l, Host&) { return l.Initialize(TARN_PIM_EUDORA); }, TARN_INITIALIZED, true);
+    eudora("count the in mailbox", [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_INBOX); });
+    eudora("count the out mailbox",
+           [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_OUTBOX); });
+    eudora("read a Eudora message",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "In_2_2", TARN_STORE_INBOX); });
+    eudora("read a message of a user mailbox",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Work_2_1", TARN_STORE_INBOX); });
+    eudora("read a message whose mailbox is gone",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Gone_1_1", TARN_STORE_OUTBOX); });
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+        eudora("queue a message", [store](L l, Host& h) {
+            Fill(h.mail[0].to, "Dan");
+            Fill(h.mail[0].subject, "Notes");
+            Fill(h.mail[0].body, "Body text");
+            return l.AddForEU(h.id, &h.mail[0], store);
+        });
+    }
     return s;
 }
 
@@ -263,8 +292,83 @@ struct FailureKind {
 // other call's result that is not an object fails its conversion to one, an
 // OLE status failure (a type mismatch).
 int32_t NotAnObjectCode(const simpim::CallRecord& call) {
-    return call.object == "Items" && call.dispid == 0x51 ? TARN_FAILED : TARN_OLE_FAILURE;
+    const bool itemCall =
+        (call.object == "Items" && call.dispid == 0x51) ||
+        ((call.object == "EuFolders" || call.object == "EuMessages") && call.dispid == 0x0) ||
+        (call.object == "EuMessages" && call.dispid == 0x2);
+    return itemCall ? TARN_FAILED : TARN_OLE_FAILURE;
 }
+
+// A fresh simulated server with its fixed contents, registered while it lives.
+class World {
+public:
+    virtual ~World() = default;
+    virtual simpim::SimulatedServer& Server() = 0;
+    // The saved state of the server's store.
+    virtual std::string Store() = 0;
+    // What the session answers to a host reading everything: each store's
+    // count and each saved object by its identifier.
+    virtual std::string Probe(const Library& lib, char* record) = 0;
+    const WorldIds& Ids() const { return ids_; }
+
+protected:
+    WorldIds ids_;
+};
+
+class OutlookWorld : public World {
+public:
+    OutlookWorld() {
+        ids_ = Populate(outlook_);
+        tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook_);
+    }
+    ~OutlookWorld() override { tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr); }
+    simpim::SimulatedServer& Server() override { return outlook_; }
+    std::string Store() override { return StoreFingerprint(outlook_); }
+    std::string Probe(const Library& lib, char* record) override {
+        std::string seen;
+        for (const int32_t store : {TARN_STORE_CONTACTS, TARN_STORE_CALENDAR, TARN_STORE_NOTES,
+                                    TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+            int32_t count = -1;
+            seen += std::to_string(lib.GetCountForOL(&count, store)) + ":" + std::to_string(count) + " ";
+        }
+        for (const StoredItem& item : StoredItems(outlook_)) {
+            std::memset(record, 0, sizeof(MessageRecord));
+            seen += std::to_string(lib.GetSingleObjectForOL(record, item.entryId.c_str(), item.store));
+            seen.append(record, sizeof(MessageRecord));
+        }
+        return seen;
+    }
+
+private:
+    simpim::OutlookServer outlook_;
+};
+
+class EudoraWorld : public World {
+public:
+    EudoraWorld() {
+        Populate(eudora_);
+        tarnex_RegisterServer(kEudoraProgId, &simpim::EudoraServer::Factory, &eudora_);
+    }
+    ~EudoraWorld() override { tarnex_RegisterServer(kEudoraProgId, nullptr, nullptr); }
+    simpim::SimulatedServer& Server() override { return eudora_; }
+    std::string Store() override { return StoreFingerprint(eudora_); }
+    std::string Probe(const Library& lib, char* record) override {
+        std::string seen;
+        for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
+            int32_t count = -1;
+            seen += std::to_string(lib.GetCountForEU(&count, store)) + ":" + std::to_string(count) + " ";
+        }
+        for (const std::string& id : MessageIds(eudora_)) {
+            std::memset(record, 0, sizeof(MessageRecord));
+            seen += std::to_string(lib.GetSingleObjectForEU(record, id.c_str(), TARN_STORE_INBOX));
+            seen.append(record, sizeof(MessageRecord));
+        }
+        return seen;
+    }
+
+private:
+    simpim::EudoraServer eudora_;
+};
 
 // The state a run leaves: the result, the host's bytes, the saved store.
 struct State {
@@ -280,32 +384,15 @@ protected:
     }
     void TearDown() override { tarnex_SetMessageBoxHandler(nullptr, nullptr); }
 
-    // What the session answers to a host reading everything: each store's
-    // count and each saved item by its identifier.
-    std::string Probe(simpim::OutlookServer& outlook) {
-        std::string seen;
-        for (const int32_t store : {TARN_STORE_CONTACTS, TARN_STORE_CALENDAR, TARN_STORE_NOTES,
-                                    TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
-            int32_t count = -1;
-            seen += std::to_string(lib.GetCountForOL(&count, store)) + ":" + std::to_string(count) + " ";
-        }
-        for (const StoredItem& item : StoredItems(outlook)) {
-            std::memset(probeRecord.get(), 0, sizeof(MessageRecord));
-            seen +=
-                std::to_string(lib.GetSingleObjectForOL(probeRecord.get(), item.entryId.c_str(), item.store));
-            seen.append(probeRecord.get(), sizeof(MessageRecord));
-        }
-        return seen;
-    }
-
     // A fresh session's answer over a store in this state, cached by state.
-    const std::string& FreshProbe(simpim::OutlookServer& outlook, const std::string& store) {
-        auto found = freshProbes.find(store);
+    const std::string& FreshProbe(World& world, int32_t pim, const std::string& store) {
+        const std::string key = std::to_string(pim) + store;
+        auto found = freshProbes.find(key);
         if (found != freshProbes.end()) return found->second;
-        EXPECT_EQ(lib.Initialize(TARN_PIM_OUTLOOK), TARN_INITIALIZED);
-        std::string probe = Probe(outlook);
+        EXPECT_EQ(lib.Initialize(pim), TARN_INITIALIZED);
+        std::string probe = world.Probe(lib, probeRecord.get());
         lib.Uninitialize();
-        return freshProbes.emplace(store, std::move(probe)).first->second;
+        return freshProbes.emplace(key, std::move(probe)).first->second;
     }
 
     const Library& lib = Tarnex();
@@ -346,48 +433,52 @@ TEST_F(FaultSweepTest, EveryCallOfEveryScenarioFailsInTurn) {
         std::vector<State> before;
         auto run = [&](const FailureKind* kind, int k, std::vector<simpim::CallRecord>* log,
                        std::vector<std::int64_t>* objectCalls) {
-            simpim::OutlookServer outlook;
-            const WorldIds ids = Populate(outlook);
-            tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook);
+            std::unique_ptr<World> world;
+            if (scenario.pim == TARN_PIM_OUTLOOK) {
+                world = std::make_unique<OutlookWorld>();
+            } else {
+                world = std::make_unique<EudoraWorld>();
+            }
+            simpim::SimulatedServer& server = world->Server();
             std::memset(static_cast<void*>(host.get()), 0, sizeof(Host));
             if (!scenario.opens) {
-                EXPECT_EQ(lib.Initialize(TARN_PIM_OUTLOOK), TARN_INITIALIZED);
+                EXPECT_EQ(lib.Initialize(scenario.pim), TARN_INITIALIZED);
             }
-            outlook.ClearCallLog();
-            const std::int64_t base = outlook.CallCount();
+            server.ClearCallLog();
+            const std::int64_t base = server.CallCount();
             if (kind) {
-                outlook.FailCall(k, kind->fault);
+                server.FailCall(k, kind->fault);
             } else {
-                outlook.ObserveCalls([&](std::int64_t) {
-                    before.push_back({0, host->Bytes(), StoreFingerprint(outlook)});
+                server.ObserveCalls([&](std::int64_t) {
+                    before.push_back({0, host->Bytes(), world->Store()});
                 });
             }
             State after;
-            after.result = scenario.act(lib, *host, ids);
-            outlook.ObserveCalls(nullptr);
+            after.result = scenario.act(lib, *host, world->Ids());
+            server.ObserveCalls(nullptr);
             after.host = host->Bytes();
-            after.store = StoreFingerprint(outlook);
-            if (log) *log = outlook.CallLog();
+            after.store = world->Store();
+            if (log) *log = server.CallLog();
             if (objectCalls) {
-                for (const std::int64_t call : outlook.CallsReturningObjects())
+                for (const std::int64_t call : server.CallsReturningObjects())
                     objectCalls->push_back(call - base);
             }
-            outlook.ClearFaults();
+            server.ClearFaults();
 
             // The session goes on serving as a fresh one would.
             if (scenario.opens && after.result != TARN_INITIALIZED) {
                 int32_t count = 0;
                 EXPECT_EQ(lib.GetCountForOL(&count, TARN_STORE_CONTACTS), TARN_NOT_OPEN);
-                EXPECT_EQ(lib.Initialize(TARN_PIM_OUTLOOK), TARN_INITIALIZED);
+                EXPECT_EQ(lib.GetCountForEU(&count, TARN_STORE_INBOX), TARN_NOT_OPEN);
+                EXPECT_EQ(lib.Initialize(scenario.pim), TARN_INITIALIZED);
             }
-            const std::string probe = Probe(outlook);
+            const std::string probe = world->Probe(lib, probeRecord.get());
             lib.Uninitialize();
-            EXPECT_EQ(outlook.LiveReferences(), 0) << (kind ? kind->name : "clean run") << " at call " << k;
-            const bool sameAsFresh = probe == FreshProbe(outlook, after.store);
+            EXPECT_EQ(server.LiveReferences(), 0) << (kind ? kind->name : "clean run") << " at call " << k;
+            const bool sameAsFresh = probe == FreshProbe(*world, scenario.pim, after.store);
             EXPECT_TRUE(sameAsFresh) << "after " << (kind ? kind->name : "clean run") << " at call " << k
                                      << " the session answers otherwise than a fresh one";
             failures += !sameAsFresh;
-            tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr);
             return after;
         };
 

@@ -15,7 +15,7 @@
 
 #include "exports/guarded_memory.h"
 #include "exports/outlook_fixture.h"
-#include "exports/outlook_world.h"
+#include "exports/fixed_pims.h"
 #include "exports/record_lists.h"
 
 namespace tarnex_test {

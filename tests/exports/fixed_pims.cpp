@@ -1,4 +1,4 @@
-#include "exports/outlook_world.h"
+#include "exports/fixed_pims.h"
 
 #include <array>
 #include <span>
@@ -35,6 +35,25 @@ void Describe(std::string& out, const simpim::OutlookFolder& folder) {
         }
     }
     for (const auto& child : folder.Subfolders()) Describe(out, *child);
+}
+
+void Describe(std::string& out, const simpim::EudoraMailbox& node) {
+    out += "mailbox " + simpim::LogText(node.Name()) + " " + std::to_string(node.Number()) + "\n";
+    for (const auto& m : node.Messages()) {
+        const simpim::EudoraMessageFields& f = m->fields;
+        out += "  " + std::to_string(m->id) + " " + std::to_string(f.status);
+        for (const std::u16string* text :
+             {&f.to, &f.from, &f.subject, &f.cc, &f.bcc, &f.replyTo, &f.date, &f.body})
+            out += " [" + simpim::LogText(*text) + "]";
+        out += "\n";
+    }
+    for (const auto& child : node.Children()) Describe(out, *child);
+}
+
+void CollectIds(std::vector<std::string>& ids, const simpim::EudoraMailbox& node) {
+    const std::string prefix = simpim::LogText(node.Name()) + "_" + std::to_string(node.Count()) + "_";
+    for (std::size_t k = 1; k <= node.Count(); ++k) ids.push_back(prefix + std::to_string(k));
+    for (const auto& child : node.Children()) CollectIds(ids, *child);
 }
 
 }  // namespace
@@ -100,6 +119,29 @@ std::vector<StoredItem> StoredItems(simpim::OutlookServer& outlook) {
             items.push_back({Narrow(item->EntryId()), store});
     }
     return items;
+}
+
+void Populate(simpim::EudoraServer& eudora) {
+    simpim::EudoraStore& tree = eudora.Store();
+    tree.queueDate = u"Mon, 05 Mar 2001 10:00:00 +0100";
+    eudora.AddMessage(simpim::kEudoraIn, {.from = u"Ann", .subject = u"Hello", .body = u"Hi there"});
+    eudora.AddMessage(simpim::kEudoraIn, {.to = u"me", .subject = u"Again", .cc = u"Bob", .body = u"More"});
+    eudora.AddMessage(simpim::kEudoraOut, {.to = u"Carl", .subject = u"Queued", .body = u"Later"});
+    simpim::EudoraMailbox& work = tree.AddMailbox(tree.Root(), u"Work");
+    tree.AddMessage(work, {.subject = u"Report", .body = u"Numbers"});
+    tree.AddMessage(work, {.subject = u"Plan", .body = u"Steps"});
+}
+
+std::string StoreFingerprint(simpim::EudoraServer& eudora) {
+    std::string out;
+    Describe(out, eudora.Store().Root());
+    return out;
+}
+
+std::vector<std::string> MessageIds(simpim::EudoraServer& eudora) {
+    std::vector<std::string> ids;
+    CollectIds(ids, eudora.Store().Root());
+    return ids;
 }
 
 }  // namespace tarnex_test

@@ -1,12 +1,15 @@
-// A small, fixed Outlook for tests that run the same scenario many times over
-// a fresh simulated server each time: two contacts, an appointment, a task, a
-// note and one message in each mail folder, with the store's clock fixed, so
-// that every run hands out the same entry identifiers and times.
+// A small, fixed Outlook and Eudora for tests that run the same scenario many
+// times over a fresh simulated server each time. The Outlook holds two
+// contacts, an appointment, a task, a note and one message in each mail
+// folder, with the store's clock fixed, so that every run hands out the same
+// entry identifiers and times; the Eudora two messages in In, one in Out and
+// two in a mailbox "Work", with the date of queued messages fixed.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "simpim/eudora_server.h"
 #include "simpim/outlook_server.h"
 #include "tarnex/tarnex.h"
 
@@ -31,5 +34,11 @@ struct StoredItem {
 };
 // The items of the seven folders of the stores, in folder order.
 std::vector<StoredItem> StoredItems(simpim::OutlookServer& outlook);
+
+void Populate(simpim::EudoraServer& eudora);
+// Every mailbox, and every message in it with its fields and status.
+std::string StoreFingerprint(simpim::EudoraServer& eudora);
+// The host's identifier of every message of every mailbox.
+std::vector<std::string> MessageIds(simpim::EudoraServer& eudora);
 
 }  // namespace tarnex_test
