@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "exports/eudora_fixture.h"
 #include "exports/guarded_memory.h"
 #include "exports/outlook_fixture.h"
 #include "exports/fixed_pims.h"
@@ -320,6 +321,97 @@ TEST_F(HostileHostTest, CountsAndSelectorsOutOfRange) {
         EXPECT_EQ(std::string(record.data(), record.size()), recordBefore) << what;
         EXPECT_EQ(host.list.current, &host.nodes[1]) << what;
         EXPECT_EQ(host.records[0].header.entryId[0], '\0') << what;
+    }
+}
+
+}  // namespace
+}  // namespace tarnex_test
+
+namespace tarnex_test {
+namespace {
+
+class HostileEudoraHostTest : public OpenEudoraTest {
+protected:
+    void SetUp() override {
+        OpenEudoraTest::SetUp();
+        Populate(eudora);
+    }
+    void ExpectUntouchedStore(const std::string& what, const std::function<void()>& call) {
+        const std::string store = StoreFingerprint(eudora);
+        const std::int64_t calls = eudora.CallCount();
+        call();
+        EXPECT_EQ(eudora.CallCount(), calls) << what << ": automation calls were made";
+        EXPECT_EQ(StoreFingerprint(eudora), store) << what << ": the store changed";
+    }
+};
+
+// Null pointers to the Eudora exports: -1, nothing touched. The first
+// argument of the queueing export is never used: not even read.
+TEST_F(HostileEudoraHostTest, NullPointerArguments) {
+    GuardedBuffer record(TARN_MESSAGE_RECORD_SIZE, 'r'), buffer(TARN_ENTRY_ID_SIZE, 'b');
+    for (const int32_t store : std::initializer_list<int32_t>{TARN_STORE_INBOX, TARN_STORE_OUTBOX,
+                                                              TARN_STORE_SENT, 0, 2, -1, INT_MIN}) {
+        const std::string what = "selector " + std::to_string(store);
+        ExpectUntouchedStore(what, [&] {
+            EXPECT_EQ(lib.GetCountForEU(nullptr, store), TARN_FAILED) << what;
+            EXPECT_EQ(lib.GetSingleObjectForEU(nullptr, "In_2_1", store), TARN_FAILED) << what;
+            EXPECT_EQ(lib.GetSingleObjectForEU(record.data(), nullptr, store), TARN_FAILED) << what;
+            EXPECT_EQ(lib.AddForEU(buffer.data(), nullptr, store), TARN_FAILED) << what;
+        });
+        EXPECT_TRUE(record.AllAre('r') && buffer.AllAre('b')) << what;
+    }
+    GuardedBuffer nothing(0);
+    MessageRecord message = Zeroed<MessageRecord>();
+    tarnex_test::Fill(message.subject, "queued");
+    EXPECT_EQ(lib.AddForEU(nothing.data(), &message, TARN_STORE_OUTBOX), TARN_OK);
+    EXPECT_EQ(lib.AddForEU(nullptr, &message, TARN_STORE_OUTBOX), TARN_OK);
+}
+
+// Message identifiers of every hostile shape, each ending where the host's
+// memory ends (an unterminated one fills the 256 bytes of an identifier
+// buffer): a code, and the record cleared whole.
+TEST_F(HostileEudoraHostTest, IdentifiersOfEveryShape) {
+    const std::string many(300, '9');
+    const struct {
+        std::string text;
+        bool terminated;
+    } identifiers[] = {
+        {std::string(255, 'F'), true},
+        {std::string(256, 'F'), true},
+        {std::string(10000, 'F'), true},
+        {std::string(256, 'F'), false},
+        {"In_2_" + many, true},
+        {"In_" + many + "_1", true},
+        {"In_2_-1", true},
+        {"In_2_0", true},
+        {"In_-2_1", true},
+        {"In_2_3", true},
+        {"_2_1", true},
+        {"__", true},
+        {"In_2_" + std::string(251, '1'), false},
+        {"", true},
+    };
+    for (const auto& id : identifiers) {
+        GuardedBuffer text(id.text.size() + (id.terminated ? 1 : 0), '\0');
+        std::memcpy(text.data(), id.text.data(), id.text.size());
+        GuardedBuffer record(TARN_MESSAGE_RECORD_SIZE, 'x');
+        const int32_t result = lib.GetSingleObjectForEU(record.data(), text.data(), TARN_STORE_INBOX);
+        EXPECT_TRUE(result == TARN_OK || result == TARN_DISPATCH_EXCEPTION || result == TARN_OLE_FAILURE ||
+                    result == TARN_FAILED)
+            << id.text.substr(0, 20) << ": " << result;
+        EXPECT_FALSE(std::memchr(record.data(), 'x', record.size())) << "the record was not cleared whole";
+    }
+}
+
+// Records without any zero queued into every store, fenced on either side.
+TEST_F(HostileEudoraHostTest, RecordsWithoutAnyZero) {
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+        for (const auto flush : {GuardedBuffer::Flush::AgainstEnd, GuardedBuffer::Flush::AgainstStart}) {
+            GuardedBuffer record(TARN_MESSAGE_RECORD_SIZE, 'A', flush);
+            const int32_t result = lib.AddForEU(nullptr, record.data(), store);
+            EXPECT_TRUE(result == TARN_OK || result == TARN_FAILED) << store << ": " << result;
+            EXPECT_TRUE(record.AllAre('A')) << store;
+        }
     }
 }
 
