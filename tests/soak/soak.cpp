@@ -1,6 +1,8 @@
-// A soak of one open session: mixed operations over every store of the
-// simulated Outlook, chosen at random from a seed, with failures injected
-// into some of them. After each operation the answers are checked against
+// A soak: mixed operations over every store of the simulated Outlook and,
+// one operation in ten, of a simulated Eudora, chosen at random from a seed,
+// with failures injected into some of them. The session moves between the
+// two PIMs every few hundred operations; each Eudora phase starts from a
+// fresh server. After each operation the answers are checked against
 // the simulated store itself (counts, identifiers, what a read gives back,
 // what a write left), and resident memory must stay flat from the warm-up
 // on: nothing the library keeps may grow with the number of operations.
@@ -19,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "simpim/eudora_server.h"
 #include "simpim/item_classes.h"
 #include "simpim/outlook_server.h"
 #include "tarnex/tarnex.h"
@@ -94,19 +97,22 @@ public:
             for (int k = 0; k < 3; ++k)
                 outlook_.AddItem(kind.folder, ClassOf(kind)).Set(kind.property, Variant(u"seed"));
         }
-        if (InitializeTARN(TARN_PIM_OUTLOOK) != TARN_INITIALIZED) {
-            std::fprintf(stderr, "the session does not open\n");
-            std::exit(2);
-        }
+        Open(TARN_PIM_OUTLOOK);
     }
     ~Soak() {
-        UninitializeTARN();
-        Expect(outlook_.LiveReferences() == 0, operation_, "references held after UninitializeTARN");
+        Close();
         tarnex_RegisterServer("Outlook.Application.9", nullptr, nullptr);
     }
 
     void Step(long operation) {
         operation_ = operation;
+        // Nine hundred operations on Outlook, then a hundred on Eudora.
+        const int32_t pim = operation % 1000 < 900 ? TARN_PIM_OUTLOOK : TARN_PIM_EUDORA;
+        if (pim != pim_) {
+            Close();
+            Open(pim);
+        }
+        if (pim_ == TARN_PIM_EUDORA) return EudoraStep();
         outlook_.ClearCallLog();
         const Kind& kind = kKinds[Pick(std::size(kKinds))];
         // One operation in twenty has one of its first calls fail.
@@ -152,6 +158,97 @@ public:
     }
 
 private:
+    void Open(int32_t pim) {
+        pim_ = pim;
+        if (pim == TARN_PIM_EUDORA) {
+            eudora_ = std::make_unique<simpim::EudoraServer>();
+            eudora_->Store().queueDate = u"Mon, 05 Mar 2001 10:00:00 +0100";
+            for (int k = 0; k < 3; ++k)
+                eudora_->AddMessage(simpim::kEudoraIn, {.subject = u"in", .body = u"in"});
+            eudora_->AddMessage(simpim::kEudoraOut, {.subject = u"out", .body = u"out"});
+            auto& work = eudora_->Store().AddMailbox(eudora_->Store().Root(), u"Work");
+            eudora_->Store().AddMessage(work, {.subject = u"work", .body = u"work"});
+            tarnex_RegisterServer("Eudora.EuApplication.1", &simpim::EudoraServer::Factory, eudora_.get());
+        }
+        if (InitializeTARN(pim) != TARN_INITIALIZED) {
+            std::fprintf(stderr, "the session does not open\n");
+            std::exit(2);
+        }
+    }
+    void Close() {
+        UninitializeTARN();
+        Expect(outlook_.LiveReferences() == 0, operation_, "Outlook references held after UninitializeTARN");
+        if (eudora_) {
+            Expect(eudora_->LiveReferences() == 0, operation_,
+                   "Eudora references held after UninitializeTARN");
+            tarnex_RegisterServer("Eudora.EuApplication.1", nullptr, nullptr);
+            eudora_.reset();
+        }
+    }
+
+    // Eudora: counts, reads by the host's identifier, queueing.
+    void EudoraStep() {
+        eudora_->ClearCallLog();
+        faulted_ = Pick(20) == 0;
+        if (faulted_) {
+            ++faults;
+            eudora_->FailCall(1 + static_cast<int>(Pick(12)), FaultOf(Pick(4)));
+        }
+        simpim::EudoraMailbox& in = eudora_->Mailbox(simpim::kEudoraIn);
+        simpim::EudoraMailbox& out = eudora_->Mailbox(simpim::kEudoraOut);
+        switch (Pick(4)) {
+            case 0: {
+                const bool inbox = Pick(2) == 0;
+                int32_t count = -1;
+                const int32_t result =
+                    TARN_GetCountForEU(&count, inbox ? TARN_STORE_INBOX : TARN_STORE_OUTBOX);
+                if (Succeeded(result, "Eudora count") || (faulted_ && result == TARN_OK))
+                    Expect(count == static_cast<int32_t>((inbox ? in : out).Count()), operation_,
+                           "Eudora count");
+                break;
+            }
+            case 1:
+            case 2: {
+                simpim::EudoraMailbox* boxes[] = {&in, &out, eudora_->Store().Root().Children().back().get()};
+                simpim::EudoraMailbox& box = *boxes[Pick(3)];
+                const std::size_t position = 1 + Pick(box.Count());
+                const std::string id =
+                    Narrow(box.Name()) + "_" + std::to_string(box.Count()) + "_" + std::to_string(position);
+                std::vector<char> record(TARN_MESSAGE_RECORD_SIZE, 'x');
+                if (!Succeeded(TARN_GetSingleObjectForEU(record.data(), id.c_str(), TARN_STORE_INBOX),
+                               "Eudora read"))
+                    break;
+                Expect(std::string(record.data() + 6224) == Narrow(box.At(position - 1).fields.subject),
+                       operation_, "Eudora read of " + id);
+                break;
+            }
+            default: {
+                if (in.Count() > 15 || out.Count() > 15) break;
+                const int32_t stores[] = {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT};
+                const int32_t store = stores[Pick(3)];
+                simpim::EudoraMailbox& lands = store == TARN_STORE_OUTBOX ? out : in;
+                const std::size_t before = lands.Count();
+                const std::string marker = Marker();
+                std::vector<char> record(TARN_MESSAGE_RECORD_SIZE, '\0');
+                std::memcpy(record.data() + 6224, marker.data(), marker.size());
+                std::memcpy(record.data() + 6658, marker.data(), marker.size());
+                if (!Succeeded(TARN_AddForEU(nullptr, record.data(), store), "Eudora queueing")) break;
+                Expect(lands.Count() == before + 1 && Narrow(lands.At(before).fields.subject) == marker,
+                       operation_, "the queued message");
+                break;
+            }
+        }
+        eudora_->ClearFaults();
+        if (faulted_) {
+            for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
+                int32_t count = -1;
+                Expect(TARN_GetCountForEU(&count, store) == TARN_OK &&
+                           count == static_cast<int32_t>((store == TARN_STORE_INBOX ? in : out).Count()),
+                       operation_, "Eudora count after a failure");
+            }
+        }
+    }
+
     static const simpim::ItemClass& ClassOf(const Kind& kind) {
         switch (kind.store) {
             case TARN_STORE_CONTACTS:
@@ -337,6 +434,8 @@ private:
     }
 
     simpim::OutlookServer outlook_;
+    std::unique_ptr<simpim::EudoraServer> eudora_;
+    int32_t pim_ = -1;
     std::mt19937 random_;
     long operation_ = 0;
     bool faulted_ = false;
