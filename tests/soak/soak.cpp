@@ -477,9 +477,15 @@ int main(int argc, char** argv) {
         "at operation %ld, at most %ld kB after (growth %ld kB)\n",
         operations, faults, seed, expectations, failures, residentAtWarmUp, warmUp, residentMax, growth);
     // Flat: within 256 kB of the warm-up, whatever the number of operations.
+    // Under AddressSanitizer freed memory waits in quarantine and resident
+    // memory grows by design; LeakSanitizer checks for leaks there instead.
+#if defined(__SANITIZE_ADDRESS__)
+    std::printf("resident memory not judged under AddressSanitizer\n");
+#else
     if (growth > 256) {
         std::fprintf(stderr, "resident memory grew by %ld kB after the warm-up\n", growth);
         return 1;
     }
+#endif
     return failures == 0 ? 0 : 1;
 }
