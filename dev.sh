@@ -44,10 +44,10 @@ case "${1:-}" in
 demo)
     need_packages "${base_packages[@]}"
     build_linux -DTARNEX_BUILD_TESTS=OFF -DTARNEX_BUILD_TOOLS=ON -DTARNEX_BUILD_BENCH=OFF
-    ./build/tools/tarnex_host "${@:2}"
+    ./build/tools/tarnex-host "${@:2}"
     ;;
 test)
-    need_packages "${base_packages[@]}" clang libclang-rt-14-dev
+    need_packages "${base_packages[@]}" clang libclang-rt-14-dev python3 python3-vobject pkg-config
     build_linux -DTARNEX_BUILD_TESTS=ON -DTARNEX_BUILD_TOOLS=ON -DTARNEX_BUILD_BENCH=ON
     run_tests build
     echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -1,5 +1,6 @@
-// A small built-in PIM for the reference host and for tests that need
-// ordinary data. In Outlook: a few contacts; appointments (a meeting, an
+// A small PIM for the library's own C++ tests that need ordinary data. (The
+// bundled sample PIM that tarnex-host, libtarnex_simpim and the kit's tests
+// open is simpim/sample/sample_pim.json, a larger data set.) In Outlook: a few contacts; appointments (a meeting, an
 // all-day event, a weekly series, a night across a daylight-saving change);
 // open and completed tasks; notes of one and more lines; mail in the Inbox,
 // Outbox and Sent Items, with a meeting request, a body holding "END:VBODY"

@@ -13,7 +13,7 @@ Fault Fault::Exception(std::u16string description) {
 Fault Fault::Status(HResult status) { return Fault{Kind::OleStatus, status, {}}; }
 Fault Fault::OutOfMemory() { return Fault{Kind::OutOfMemory, tarnex::automation::kOutOfMemory, {}}; }
 Fault Fault::Unexpected() { return Fault{Kind::CppFailure, tarnex::automation::kUnexpected, {}}; }
-Fault Fault::NotAnObject() { return Fault{Kind::NotAnObject, 0, {}}; }
+Fault Fault::NotAnObject() { return Fault{Kind::NotAnObject, tarnex::automation::kOk, {}}; }
 
 void HookState::OnReleased(std::string_view object, std::string_view instance) {
     CallRecord record{std::string(object), 0, InvokeKind::Get, {}, std::string(instance)};

@@ -32,7 +32,7 @@ struct Fault {
         OleStatus,          // Invoke returns the given status
         OutOfMemory,        // Invoke throws std::bad_alloc
         CppFailure,         // Invoke throws std::runtime_error
-        NotAnObject,        // the call runs, but an object it hands back becomes VT_EMPTY
+        NotAnObject,        // the call runs; an object result is replaced by an empty value
     };
     Kind kind = Kind::DispatchException;
     HResult status = 0;

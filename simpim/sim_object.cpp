@@ -61,13 +61,13 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
     }
     ForgetRefusedArgument();
     const HResult hr = Call(dispid, kind, args, result, exception);
+    hooks_->OnResult(call, hr == tarnex::automation::kOk && result.IfDispatch());
+    // A server that answers with nothing where it should give an object.
+    if (fault && hr == tarnex::automation::kOk && result.IfDispatch()) result = Variant();
     if (hr == tarnex::automation::kDispTypeMismatch || hr == tarnex::automation::kDispParamNotFound) {
         if (const auto position = RefusedArgumentIn(args))
             result = Variant(static_cast<std::int32_t>(*position));
     }
-    const bool object = hr >= 0 && result.IfDispatch() != nullptr;
-    hooks_->OnResult(call, object);
-    if (object && fault) result = Variant();
     return hr;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks a built tarnex.dll: its export table holds exactly the names of
 # src/exports/tarnex.def, the def file names exactly the functions that
-# include/tarnex/tarnex.h declares, and it imports nothing but system DLLs.
+# include/tarnex/tarnex.h declares, it imports nothing but system DLLs, and
+# its version resource gives the project's version.
 #   windows/check_dll.sh path/to/tarnex.dll
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -38,8 +39,13 @@ while read -r name; do
     *) echo "$dll imports a non-system DLL: $name"; status=1 ;;
   esac
 done < <(dll_imports)
+version="$(sed -n 's/^project(tarnex VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+# The resource's strings are UTF-16.
+if ! strings -el "$dll" | grep -qx "$version" || ! strings -el "$dll" | grep -qx "FileVersion"; then
+  echo "$dll has no version resource of version $version"; status=1
+fi
 
 if [ "$status" = 0 ]; then
-  echo "$dll: exports $(dll_exports | wc -l) names (as tarnex.def), imports: $(dll_imports | tr '\n' ' ')"
+  echo "$dll: version $version, exports $(dll_exports | wc -l) names (as tarnex.def), imports: $(dll_imports | tr '\n' ' ')"
 fi
 exit "$status"

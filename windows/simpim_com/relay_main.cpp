@@ -42,9 +42,15 @@ int main() {
             cookies.push_back(cookie);
         factory->Release();
     }
+    // Idle means no object alive and none handed out since the last look: a
+    // host that opens and closes sessions quickly keeps the server busy even
+    // when it happens to hold nothing at the moment of a look.
+    long served = simpim_com::ObjectsServed();
     for (int idle = 0; idle < kIdleSecondsBeforeExit;) {
         Sleep(1000);
-        idle = simpim_com::ModuleInUse() ? 0 : idle + 1;
+        const long nowServed = simpim_com::ObjectsServed();
+        idle = simpim_com::ModuleInUse() || nowServed != served ? 0 : idle + 1;
+        served = nowServed;
     }
     for (DWORD cookie : cookies) CoRevokeClassObject(cookie);
     CoUninitialize();

@@ -25,6 +25,7 @@ constexpr IID kServerDispatchIdentity = {
     0xb27e62ed, 0x9969, 0x4e43, {0x8d, 0xe0, 0x6a, 0xc1, 0xb5, 0x22, 0xaa, 0x99}};
 
 std::atomic<long> liveObjects{0};
+std::atomic<long> objectsServed{0};
 
 class Bridge final : public com::DispatchBridge {
 public:
@@ -96,7 +97,10 @@ HRESULT ReadArguments(const DISPPARAMS& params, InvokeKind kind, std::vector<Var
 
 }  // namespace
 
-ServerDispatch::ServerDispatch(DispatchRef object) noexcept : object_(std::move(object)) { ++liveObjects; }
+ServerDispatch::ServerDispatch(DispatchRef object) noexcept : object_(std::move(object)) {
+    ++liveObjects;
+    ++objectsServed;
+}
 
 ServerDispatch::~ServerDispatch() { --liveObjects; }
 
@@ -200,6 +204,7 @@ std::atomic<long> moduleLocks{0};
 }
 
 long LiveObjects() noexcept { return liveObjects; }
+long ObjectsServed() noexcept { return objectsServed; }
 bool ModuleInUse() noexcept { return liveObjects != 0 || moduleLocks != 0; }
 void LockModule() noexcept { ++moduleLocks; }
 void UnlockModule() noexcept { --moduleLocks; }

@@ -56,6 +56,9 @@ tarnex::automation::com::DispatchBridge& ServerBridge() noexcept;
 
 // Server objects alive now (each IDispatch handed out and not yet released).
 long LiveObjects() noexcept;
+// Objects handed out since the server started: a server that hands out
+// objects is busy even when none is alive at the moment it looks.
+long ObjectsServed() noexcept;
 // Objects alive or class factories locked: DllCanUnloadNow says no.
 bool ModuleInUse() noexcept;
 void LockModule() noexcept;
