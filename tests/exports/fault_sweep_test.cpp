@@ -541,6 +541,7 @@ TEST_F(FaultSweepTest, EveryCallOfEveryScenarioFailsInTurn) {
         }
     }
     std::printf("fault sweep: %d scenarios, %d call sites, %d runs\n", scenarios, callSites, runs);
+    std::fflush(stdout);
 }
 
 }  // namespace
