@@ -67,7 +67,7 @@ void CopyMailBaseline(benchmark::State& state) {
     state.counters["records/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kMessages, benchmark::Counter::kIsRate);
 }
-BENCHMARK(CopyMailBaseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(CopyMailBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 using Clock = std::chrono::steady_clock;
 
@@ -106,7 +106,7 @@ void ReadMailStore(benchmark::State& state) {
     }
     Report(state, calls, kMessages);
 }
-BENCHMARK(ReadMailStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadMailStore)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace tarnex_bench

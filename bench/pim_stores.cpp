@@ -1,9 +1,10 @@
 #include "pim_stores.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "simpim/item_classes.h"
-#include "store_bench.h"
+#include "tarnex/tarnex.h"
 
 namespace tarnex_bench {
 
@@ -86,12 +87,33 @@ void AddMessage(simpim::OutlookServer& outlook, std::size_t k) {
 
 }  // namespace
 
+void FillStore(simpim::OutlookServer& outlook, std::int32_t store, std::size_t count) {
+    switch (store) {
+        case TARN_STORE_CONTACTS:
+            for (std::size_t k = 0; k < count; ++k) AddContact(outlook, k);
+            return;
+        case TARN_STORE_CALENDAR: {
+            const std::size_t appointments = count - count * 2 / 5;
+            for (std::size_t k = 0; k < appointments; ++k) AddAppointment(outlook, k);
+            for (std::size_t k = 0; k < count - appointments; ++k) AddTask(outlook, k);
+            return;
+        }
+        case TARN_STORE_NOTES:
+            for (std::size_t k = 0; k < count; ++k) AddNote(outlook, k);
+            return;
+        case TARN_STORE_INBOX:
+            for (std::size_t k = 0; k < count; ++k) AddMessage(outlook, k);
+            return;
+        default:
+            throw std::invalid_argument("no such store in the benchmarks");
+    }
+}
+
 void FillStores(simpim::OutlookServer& outlook) {
-    for (std::size_t k = 0; k < kContacts; ++k) AddContact(outlook, k);
-    for (std::size_t k = 0; k < kAppointments; ++k) AddAppointment(outlook, k);
-    for (std::size_t k = 0; k < kTasks; ++k) AddTask(outlook, k);
-    for (std::size_t k = 0; k < kNotes; ++k) AddNote(outlook, k);
-    for (std::size_t k = 0; k < kMessages; ++k) AddMessage(outlook, k);
+    FillStore(outlook, TARN_STORE_CONTACTS, kContacts);
+    FillStore(outlook, TARN_STORE_CALENDAR, kAppointments + kTasks);
+    FillStore(outlook, TARN_STORE_NOTES, kNotes);
+    FillStore(outlook, TARN_STORE_INBOX, kMessages);
 }
 
 }  // namespace tarnex_bench

@@ -10,12 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "pim_stores.h"
 #include "simpim/outlook_server.h"
 #include "tarnex/tarnex.h"
 
 namespace tarnex_bench {
-
-inline std::u16string Text(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
 // Host-owned records chained into a list.
 template <typename Record>
@@ -40,12 +39,27 @@ simpim::OutlookServer& SharedOutlook();
 // session for Eudora, when SharedOutlook had opened it.
 void ReopenOutlookIfShared();
 
+// A simulated Outlook of its own holding count items of one store, with the
+// session open on it while this lives; the session is then opened on the
+// shared one again.
+class OwnOutlook {
+public:
+    OwnOutlook(std::int32_t store, std::size_t count);
+    ~OwnOutlook();
+    OwnOutlook(const OwnOutlook&) = delete;
+    OwnOutlook& operator=(const OwnOutlook&) = delete;
+    simpim::OutlookServer& Server() noexcept { return server_; }
+
+private:
+    simpim::OutlookServer server_;
+};
+
 void Report(benchmark::State& state, std::int64_t calls, std::size_t recordsPerRound);
 
 // Every round reads the whole store into zero-filled records.
 template <typename Record>
-void ReadStore(benchmark::State& state, std::int32_t store, std::size_t count) {
-    simpim::OutlookServer& outlook = SharedOutlook();
+void ReadStore(benchmark::State& state, simpim::OutlookServer& outlook, std::int32_t store,
+               std::size_t count) {
     HostList<Record> host(count);
     std::int64_t calls = 0;
     for (auto _ : state) {
@@ -63,19 +77,21 @@ void ReadStore(benchmark::State& state, std::int32_t store, std::size_t count) {
 // Every round deletes the store's items and adds one per record; the deleted
 // ones are purged from Deleted Items between rounds, untimed.
 template <typename Record>
-void ReplaceStore(benchmark::State& state, std::int32_t store, std::size_t count) {
-    simpim::OutlookServer& outlook = SharedOutlook();
+void ReplaceStore(benchmark::State& state, simpim::OutlookServer& outlook, std::int32_t store,
+                  std::size_t count) {
     HostList<Record> host(count);
     if (TARN_GetObjectStoreForOL(&host.list, store) != TARN_OK) state.SkipWithError("read failed");
     simpim::OutlookFolder& deleted = outlook.Folder(simpim::kFolderDeletedItems);
     std::int64_t calls = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        outlook.ClearCallLog();
         const std::int64_t before = outlook.CallCount();
+        state.ResumeTiming();
         if (TARN_SetObjectStoreForOL(&host.list, store) != TARN_OK) state.SkipWithError("write failed");
         calls += outlook.CallCount() - before;
         state.PauseTiming();
         while (deleted.Count() > 0) outlook.Store().Erase(deleted.Items().back());
-        outlook.ClearCallLog();
         state.ResumeTiming();
     }
     int32_t after = 0;

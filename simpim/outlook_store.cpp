@@ -1,6 +1,7 @@
 #include "simpim/outlook_store.h"
 
 #include <algorithm>
+#include <iterator>
 #include <ctime>
 #include <stdexcept>
 
@@ -282,11 +283,15 @@ void OutlookStore::Place(const std::shared_ptr<OutlookItem>& item, OutlookFolder
     folder.items_.push_back(item);
 }
 
+// An item is in its folder once. It is looked for from the end, where
+// Items.Remove and Delete mostly take it when a folder is emptied from the
+// last item, and the items behind it close up in their order.
 void OutlookStore::Unlink(OutlookItem& item) {
     if (!item.folder_) return;
     auto& items = item.folder_->items_;
-    items.erase(std::remove_if(items.begin(), items.end(), [&](const auto& p) { return p.get() == &item; }),
-                items.end());
+    const auto found =
+        std::find_if(items.rbegin(), items.rend(), [&](const auto& p) { return p.get() == &item; });
+    if (found != items.rend()) items.erase(std::next(found).base());
     item.folder_ = nullptr;
 }
 

@@ -28,6 +28,26 @@ std::string WideToAnsi(std::u16string_view wide);
 // True when byte starts a two-byte character in the active code page.
 bool IsAnsiLeadByte(unsigned char byte) noexcept;
 
+// The lead bytes of the active code page as one table, built once per code
+// page; any is false for a single-byte page.
+struct LeadByteTable {
+    bool any = false;
+    bool lead[256] = {};
+};
+const LeadByteTable& AnsiLeadBytes() noexcept;
+
+// Takes converted text piece by piece, so that a reader can put it where it
+// belongs (a record field) without a string in between.
+class AnsiSink {
+public:
+    // The next bytes of the text; a piece never ends inside a character.
+    // Returns false when the sink wants no more: the conversion stops.
+    virtual bool Take(std::string_view bytes) = 0;
+
+protected:
+    ~AnsiSink() = default;
+};
+
 // The conversions above with the code page named: kActiveCodePage (what the
 // functions above use) or a page number. The active code page cannot change
 // inside a process, so tests reach 1252 and 932 through these on every
@@ -36,5 +56,23 @@ bool IsAnsiLeadByte(unsigned char byte) noexcept;
 inline constexpr std::uint32_t kActiveCodePage = 0;  // CP_ACP
 std::u16string AnsiToWideIn(std::uint32_t codePage, std::string_view ansi);
 std::string WideToAnsiIn(std::uint32_t codePage, std::u16string_view wide);
+
+// WideToAnsiIn handing the text to sink in pieces (a few KB at most) as it
+// is converted, until the text ends or the sink wants no more. The pieces
+// joined are WideToAnsiIn's text.
+void WideToAnsiInto(std::uint32_t codePage, std::u16string_view wide, AnsiSink& sink);
+
+// A sink that appends every piece to a string.
+class StringSink final : public AnsiSink {
+public:
+    explicit StringSink(std::string& text) noexcept : text_(text) {}
+    bool Take(std::string_view bytes) override {
+        text_.append(bytes);
+        return true;
+    }
+
+private:
+    std::string& text_;
+};
 
 }  // namespace tarnex::automation

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "automation/code_page.h"
 #include "automation/dispatch_ref.h"
 #include "automation/variant.h"
 
@@ -29,6 +30,15 @@ inline Variant Call(const DispatchRef& object, Dispid dispid, std::initializer_l
 // Typed reads of a property, each one property-get call.
 DispatchRef GetDispatch(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 std::string GetText(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
+// GetText handing the text to sink as it is converted, without a copy of the
+// returned string or a converted string in between.
+void GetTextInto(const DispatchRef& object, Dispid dispid, AnsiSink& sink);
+
+// The text of a value already read, as GetText gives it: handed to sink, or
+// only whether there is any. A value that is no text converts as the
+// runtime converts it to a BSTR, and fails as that conversion fails.
+void TextInto(const Variant& value, AnsiSink& sink);
+bool HasText(const Variant& value);
 std::int32_t GetInt(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 bool GetBool(const DispatchRef& object, Dispid dispid);
 double GetDate(const DispatchRef& object, Dispid dispid);

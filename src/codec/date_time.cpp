@@ -49,11 +49,17 @@ std::optional<std::int32_t> ToTime32(std::int64_t seconds) noexcept {
     return static_cast<std::int32_t>(seconds);
 }
 
-// Makes the runtime read the zone rules in force now. POSIX does not promise
-// that localtime_r rereads TZ, and msvcrt's mktime and localtime_s read the
-// zone once, at their first use in the process: a zone set later (TZ, or
-// the system's zone changed while the host runs) would go unseen.
+bool zoneRead = false;
+
+// Makes the runtime read the zone rules in force now, once until
+// ForgetTimeZone. POSIX does not promise that localtime_r rereads TZ, and
+// msvcrt's mktime and localtime_s read the zone once, at their first use in
+// the process: a zone set later (TZ, or the system's zone changed while the
+// host runs) would go unseen. Reading it is a system call or more (glibc
+// looks at the zone file each time), so it is not done per conversion.
 void RefreshTimeZone() noexcept {
+    if (zoneRead) return;
+    zoneRead = true;
 #if defined(_WIN32)
     _tzset();
 #else
@@ -72,6 +78,8 @@ bool BreakDownLocal(std::time_t time, std::tm& out) noexcept {
 }
 
 }  // namespace
+
+void ForgetTimeZone() noexcept { zoneRead = false; }
 
 bool AreValidFields(const DateFields& f) noexcept {
     return f.year >= 0 && f.year <= kMaxYear && f.month >= 1 && f.month <= 12 && f.day >= 1 &&

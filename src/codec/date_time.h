@@ -12,12 +12,18 @@
 //
 // The local conversions use the process's time-zone rules and the runtime's
 // process-wide time-zone state, so they must not run on two threads at once.
+// The rules are read at the first local conversion after ForgetTimeZone
+// (and at the first one in the process), not at every conversion.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 namespace tarnex::codec {
+
+// The next local conversion reads the time-zone rules afresh. Every export
+// call starts with it, so a zone changed between calls is seen.
+void ForgetTimeZone() noexcept;
 
 struct DateFields {
     int year = 0;    // 0..9999

@@ -1,8 +1,11 @@
 // Writing PIM values into the fixed-size text fields of a record.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <string_view>
+
+#include "automation/code_page.h"
 
 namespace tarnex::codec {
 
@@ -22,6 +25,38 @@ namespace tarnex::codec {
 // no zero inside fieldSize (the host left it unterminated) is given one at
 // its last byte and takes nothing more. fieldSize <= 0 writes nothing.
 // The value ends at its first zero byte, as a C string would.
-void AppendFieldValue(char* field, std::string value, std::int32_t fieldSize, bool appendSeparator);
+void AppendFieldValue(char* field, std::string_view value, std::int32_t fieldSize, bool appendSeparator);
+
+// AppendFieldValue for a value that arrives in pieces (text converted on its
+// way from the PIM): each piece is escaped straight into the field, and the
+// writer says when the field can take no more. The field is not touched
+// before the first piece or Finish; Finish ends it (separator, zero), after
+// which the writer takes nothing.
+class FieldValueWriter final : public automation::AnsiSink {
+public:
+    FieldValueWriter(char* field, std::int32_t fieldSize, bool appendSeparator) noexcept
+        : field_(field), fieldSize_(fieldSize), appendSeparator_(appendSeparator) {}
+
+    bool Take(std::string_view bytes) noexcept override;
+    void Finish() noexcept;
+
+private:
+    enum class State : std::uint8_t { NotBegun, Writing, Done };
+
+    bool Begin() noexcept;
+    void Put(const char* bytes, std::size_t count) noexcept;
+    bool Escape(std::string_view bytes) noexcept;
+
+    char* field_;
+    std::int32_t fieldSize_;
+    bool appendSeparator_;
+    State state_ = State::NotBegun;
+    bool overflowed_ = false;
+    bool pendingReturn_ = false;  // a piece ended in CR: its LF may follow
+    bool ended_ = false;          // the value's zero byte was seen
+    char* out_ = nullptr;         // where the value starts
+    std::size_t room_ = 0;
+    std::size_t used_ = 0;
+};
 
 }  // namespace tarnex::codec

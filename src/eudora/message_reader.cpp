@@ -22,13 +22,13 @@ void FillFields(MessageRecord& record, const automation::DispatchRef& message) {
     records::AppendValue(record.status, automation::GetInt(message, kReadStatus) == 0 ? "UNREAD" : "READ",
                          false);
     records::AppendValue(record.messageType, "MSG", false);
-    CopyText(record.date, GetText(message, kDateText));
-    CopyText(record.from, GetText(message, kSender));
-    CopyText(record.to, GetText(message, kTo));
+    records::CopyProperty(record.date, message, kDateText);
+    records::CopyProperty(record.from, message, kSender);
+    records::CopyProperty(record.to, message, kTo);
     CopyText(record.cc, GetText(message, kHeaderField, {kCcLine}));
     CopyText(record.replyTo, GetText(message, kHeaderField, {kReplyToLine}));
-    CopyText(record.subject, GetText(message, kSubject));
-    CopyText(record.body, codec::MessageBodyText(GetText(message, kBody)));
+    records::CopyProperty(record.subject, message, kSubject);
+    records::CopyMessageBody(record.body, message, kBody);
 }
 
 }  // namespace

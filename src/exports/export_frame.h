@@ -5,6 +5,7 @@
 
 #include <exception>
 
+#include "codec/date_time.h"
 #include "exports/result_codes.h"
 #include "session/pim_session.h"
 
@@ -14,9 +15,11 @@ namespace tarnex::exports {
 // a dispatch exception, an OLE status failure, or anything else.
 Result CurrentFailureResult() noexcept;
 
-// Runs work, which returns a Result, inside the failure guard.
+// Runs work, which returns a Result, inside the failure guard. The time
+// zone is read at most once per call, when a conversion first needs it.
 template <typename Work>
 TarnResult Guarded(Work&& work) noexcept {
+    codec::ForgetTimeZone();
     try {
         return static_cast<TarnResult>(work());
     } catch (...) {

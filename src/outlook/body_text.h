@@ -3,21 +3,22 @@
 // on writing).
 #pragma once
 
-#include <string>
-
+#include "automation/invoke.h"
 #include "codec/body_text.h"
 #include "records/record_fields.h"
 #include "tarnex/tarnex.h"
 
 namespace tarnex::outlook {
 
-// Appends the encoded body to its field. The marker is looked for in the
+// Reads the body property and appends it encoded to its field. The marker is looked for in the
 // stored body, so a cut that split the last soft break, or "=0D=0A" typed
 // into the text itself, decides it as well: either way the host must decode.
 template <std::size_t N>
-void FillBody(char (&body)[N], char (&parameters)[TARN_PARAMETERS_SIZE], std::string text) {
-    records::AppendValue(body, std::move(text), false);
-    if (codec::HasEncodedLineBreak(records::Text(body))) records::AppendText(parameters, codec::kQuotedPrintable);
+void FillBody(char (&body)[N], char (&parameters)[TARN_PARAMETERS_SIZE], const automation::DispatchRef& item,
+              automation::Dispid property) {
+    records::AppendProperty(body, item, property, false);
+    if (codec::HasEncodedLineBreak(records::Text(body)))
+        records::AppendText(parameters, codec::kQuotedPrintable);
 }
 
 }  // namespace tarnex::outlook

@@ -7,6 +7,7 @@
 #include "outlook/body_text.h"
 #include "outlook/calendar_members.h"
 #include "records/record_fields.h"
+#include "session/outlook_members.h"
 #include "session/outlook_navigation.h"
 
 namespace tarnex::outlook {
@@ -14,7 +15,6 @@ namespace tarnex::outlook {
 namespace {
 
 using automation::DispatchRef;
-using automation::GetText;
 using records::AppendValue;
 
 // A date property as date text; Outlook's empty date leaves the field empty.
@@ -27,9 +27,9 @@ void AppendDate(char (&field)[N], const DispatchRef& item, automation::Dispid pr
 
 // The fields both kinds begin with: identifier, subject, body.
 void FillCommonFields(CalendarFields& fields, const DispatchRef& item) {
-    records::CopyText(fields.entryId, session::EntryIdOf(item));
-    AppendValue(fields.subject, GetText(item, calendar::kSubject), false);
-    FillBody(fields.body, fields.bodyParameters, GetText(item, calendar::kBody));
+    records::CopyProperty(fields.entryId, item, session::outlook::kEntryId);
+    records::AppendProperty(fields.subject, item, calendar::kSubject, false);
+    FillBody(fields.body, fields.bodyParameters, item, calendar::kBody);
 }
 
 void FillImportance(CalendarFields& fields, const DispatchRef& item) {
@@ -43,7 +43,7 @@ void FillAppointmentFields(CalendarFields& fields, const DispatchRef& appointmen
     AppendDate(fields.start, appointment, calendar::kStart, true);
     AppendDate(fields.end, appointment, calendar::kEnd, true);
     FillImportance(fields, appointment);
-    AppendValue(fields.location, GetText(appointment, calendar::kLocation), false);
+    records::AppendProperty(fields.location, appointment, calendar::kLocation, false);
 }
 
 void FillTaskFields(CalendarFields& fields, const DispatchRef& task) {

@@ -15,7 +15,7 @@ namespace tarnex::outlook {
 namespace {
 
 using automation::DispatchRef;
-using automation::GetText;
+using records::AppendProperty;
 using records::AppendText;
 using records::AppendValue;
 using records::CopyText;
@@ -52,27 +52,54 @@ void AppendAddress(AddressSlot& slot, const DispatchRef& item, const contact::Ad
     const automation::Dispid order[] = {parts.postOfficeBox, parts.extended, parts.street,
                                         parts.city,          parts.state,    parts.postalCode};
     for (automation::Dispid part : order) {
-        AppendValue(slot.value, part == contact::kNone ? std::string() : GetText(item, part), true);
+        if (part == contact::kNone) {
+            AppendValue(slot.value, {}, true);
+        } else {
+            AppendProperty(slot.value, item, part, true);
+        }
     }
-    AppendValue(slot.value, GetText(item, parts.country), false);
+    AppendProperty(slot.value, item, parts.country, false);
 }
+
+bool HasText(const DispatchRef& item, automation::Dispid property) {
+    return automation::HasText(automation::Get(item, property));
+}
+
+// Compares converted text with a text piece by piece, as it arrives.
+class SameText final : public automation::AnsiSink {
+public:
+    explicit SameText(std::string_view expected) noexcept : rest_(expected) {}
+    bool Take(std::string_view bytes) noexcept override {
+        same_ = rest_.starts_with(bytes);
+        if (same_) rest_.remove_prefix(bytes.size());
+        return same_;
+    }
+    bool Same() const noexcept { return same_ && rest_.empty(); }
+
+private:
+    std::string_view rest_;
+    bool same_ = true;
+};
 
 // True when the mailing address is set and is, text for text, the given
 // composite address. Both are read anew: nothing is cached between reads.
 bool MailingAddressIs(const DispatchRef& item, automation::Dispid composite) {
-    const std::string mailing = GetText(item, contact::kMailingAddress);
-    return !mailing.empty() && mailing == GetText(item, composite);
+    const std::string mailing = automation::GetText(item, contact::kMailingAddress);
+    if (mailing.empty()) return false;
+    SameText same(mailing);
+    automation::GetTextInto(item, composite, same);
+    return same.Same();
 }
 
 void FillAddresses(ContactRecord& record, const DispatchRef& item) {
     AddressSlot& home = record.addresses[0];
     AddressSlot& business = record.addresses[1];
     AddressSlot& other = record.addresses[2];
-    if (!GetText(item, contact::kHomeAddress).empty()) {
+    if (HasText(item, contact::kHomeAddress)) {
         AppendAddress(home, item, contact::kHomeAddressParts);
         CopyText(home.parameters, "HOME");
     }
-    if (!GetText(item, contact::kBusinessAddress).empty()) {
+    if (HasText(item, contact::kBusinessAddress)) {
         AppendAddress(business, item, contact::kBusinessAddressParts);
         CopyText(business.parameters, "WORK");
     }
@@ -86,10 +113,10 @@ void FillAddresses(ContactRecord& record, const DispatchRef& item) {
 }
 
 // Type from the item's class, then the identifier and the version.
-template <typename EntryId>
-void FillHeader(ContactRecord& record, const DispatchRef& item, EntryId&& entryId) {
+template <typename WriteEntryId>
+void FillHeader(ContactRecord& record, const DispatchRef& item, WriteEntryId&& writeEntryId) {
     records::WriteRecordType(record.header, session::ClassOf(item));
-    CopyText(record.header.entryId, entryId());
+    writeEntryId(record.header.entryId);
     CopyText(record.header.version, records::kContactVersion);
 }
 
@@ -98,13 +125,13 @@ ContactRecord& AsContact(char* record) noexcept { return *reinterpret_cast<Conta
 }  // namespace
 
 void FillContactFields(ContactRecord& record, const DispatchRef& item) {
-    AppendValue(record.name, GetText(item, contact::kLastName), true);
-    AppendValue(record.name, GetText(item, contact::kFirstName), true);
-    AppendValue(record.name, GetText(item, contact::kMiddleName), true);
-    AppendValue(record.name, GetText(item, contact::kTitle), true);
-    AppendValue(record.name, GetText(item, contact::kSuffix), false);
+    AppendProperty(record.name, item, contact::kLastName, true);
+    AppendProperty(record.name, item, contact::kFirstName, true);
+    AppendProperty(record.name, item, contact::kMiddleName, true);
+    AppendProperty(record.name, item, contact::kTitle, true);
+    AppendProperty(record.name, item, contact::kSuffix, false);
 
-    AppendValue(record.fileAs, GetText(item, contact::kFileAs), false);
+    AppendProperty(record.fileAs, item, contact::kFileAs, false);
 
     const double birthday = automation::GetDate(item, contact::kBirthday);
     if (birthday != codec::NoDate) {
@@ -113,26 +140,28 @@ void FillContactFields(ContactRecord& record, const DispatchRef& item) {
 
     FillAddresses(record, item);
 
-    AppendValue(record.jobTitle, GetText(item, contact::kJobTitle), false);
+    AppendProperty(record.jobTitle, item, contact::kJobTitle, false);
 
     // The company stands alone, without a separator, when there is no
-    // department.
-    std::string company = GetText(item, contact::kCompanyName);
-    std::string department = GetText(item, contact::kDepartment);
-    const bool hasDepartment = !department.empty();
-    AppendValue(record.organization, std::move(company), hasDepartment);
-    AppendValue(record.organization, std::move(department), false);
+    // department. Each value is checked for text as it arrives, so that one
+    // that is none fails before the next call.
+    const automation::Variant company = automation::Get(item, contact::kCompanyName);
+    automation::HasText(company);
+    const automation::Variant department = automation::Get(item, contact::kDepartment);
+    const bool hasDepartment = automation::HasText(department);
+    records::AppendTextOf(record.organization, company, hasDepartment);
+    records::AppendTextOf(record.organization, department, false);
 
     for (std::size_t k = 0; k < kPhones.size(); ++k) {
-        AppendValue(record.phones[k].value, GetText(item, kPhones[k].number), false);
+        AppendProperty(record.phones[k].value, item, kPhones[k].number, false);
         AppendText(record.phones[k].parameters, kPhones[k].parameters);
     }
 
-    AppendValue(record.personalHomePage, GetText(item, contact::kPersonalHomePage), false);
-    AppendValue(record.businessHomePage, GetText(item, contact::kBusinessHomePage), false);
+    AppendProperty(record.personalHomePage, item, contact::kPersonalHomePage, false);
+    AppendProperty(record.businessHomePage, item, contact::kBusinessHomePage, false);
 
     for (std::size_t k = 0; k < kEmails.size(); ++k) {
-        AppendValue(record.emails[k].value, GetText(item, kEmails[k].address), false);
+        AppendProperty(record.emails[k].value, item, kEmails[k].address, false);
         AppendText(record.emails[k].parameters, kEmails[k].parameters);
     }
 }
@@ -140,7 +169,9 @@ void FillContactFields(ContactRecord& record, const DispatchRef& item) {
 void ReadContactEntry(session::PimSession& session, char* record, std::int32_t position) {
     session.contactItem = session::ItemAt(session.contacts, position + 1);
     ContactRecord& contactRecord = AsContact(record);
-    FillHeader(contactRecord, session.contactItem, [&] { return session::EntryIdOf(session.contactItem); });
+    FillHeader(contactRecord, session.contactItem, [&](auto& field) {
+        records::CopyProperty(field, session.contactItem, session::outlook::kEntryId);
+    });
     FillContactFields(contactRecord, session.contactItem);
 }
 
@@ -154,7 +185,7 @@ void ReadContactItem(session::PimSession& session, char* record, std::string_vie
     if (folderId != session::EntryIdOf(contacts)) return;
 
     ContactRecord& contactRecord = AsContact(record);
-    FillHeader(contactRecord, session.contactItem, [&] { return entryId; });
+    FillHeader(contactRecord, session.contactItem, [&](auto& field) { CopyText(field, entryId); });
     FillContactFields(contactRecord, session.contactItem);
 }
 

@@ -1,7 +1,6 @@
 #include "outlook/mail_fill.h"
 
 #include "automation/invoke.h"
-#include "codec/body_text.h"
 #include "codec/date_text.h"
 #include "outlook/mail_members.h"
 #include "records/record_fields.h"
@@ -9,7 +8,7 @@
 namespace tarnex::outlook {
 
 void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mailItem) {
-    using automation::GetText;
+    using records::CopyProperty;
     using records::CopyText;
 
     records::AppendValue(record.status, automation::GetBool(mailItem, mail::kUnRead) ? "UNREAD" : "READ",
@@ -21,12 +20,12 @@ void FillMessageFields(MessageRecord& record, const automation::DispatchRef& mai
         CopyText(record.date,
                  codec::FormatPimDate(automation::GetDate(mailItem, mail::kReceivedTime), 2, false));
     }
-    CopyText(record.from, GetText(mailItem, mail::kSentOnBehalfOfName));
-    CopyText(record.to, GetText(mailItem, mail::kTo));
-    CopyText(record.cc, GetText(mailItem, mail::kCc));
-    CopyText(record.replyTo, GetText(mailItem, mail::kReplyRecipientNames));
-    CopyText(record.subject, GetText(mailItem, mail::kSubject));
-    CopyText(record.body, codec::MessageBodyText(GetText(mailItem, mail::kBody)));
+    CopyProperty(record.from, mailItem, mail::kSentOnBehalfOfName);
+    CopyProperty(record.to, mailItem, mail::kTo);
+    CopyProperty(record.cc, mailItem, mail::kCc);
+    CopyProperty(record.replyTo, mailItem, mail::kReplyRecipientNames);
+    CopyProperty(record.subject, mailItem, mail::kSubject);
+    records::CopyMessageBody(record.body, mailItem, mail::kBody);
 }
 
 }  // namespace tarnex::outlook

@@ -31,15 +31,15 @@ NoteRecord& AsNote(char* record) noexcept { return *reinterpret_cast<NoteRecord*
 void FillNoteFields(NoteRecord& record, const DispatchRef& note) {
     AppendTime(record.creationTime, note, session::outlook::kCreationTime);
     AppendTime(record.lastModificationTime, note, session::outlook::kLastModificationTime);
-    AppendValue(record.subject, automation::GetText(note, note::kSubject), false);
-    FillBody(record.body, record.bodyParameters, automation::GetText(note, note::kBody));
+    records::AppendProperty(record.subject, note, note::kSubject, false);
+    FillBody(record.body, record.bodyParameters, note, note::kBody);
 }
 
 void ReadNoteEntry(session::PimSession& session, char* record, std::int32_t position) {
     session.noteItem = session::ItemAt(session.notes, position + 1);
     NoteRecord& noteRecord = AsNote(record);
     records::WriteRecordType(noteRecord.header, session::ClassOf(session.noteItem));
-    CopyText(noteRecord.header.entryId, session::EntryIdOf(session.noteItem));
+    records::CopyProperty(noteRecord.header.entryId, session.noteItem, session::outlook::kEntryId);
     CopyText(noteRecord.header.version, records::kNoteVersion);
     FillNoteFields(noteRecord, session.noteItem);
 }

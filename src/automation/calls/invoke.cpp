@@ -25,8 +25,32 @@ DispatchRef GetDispatch(const DispatchRef& object, Dispid dispid, std::initializ
     return Get(object, dispid, args).ToDispatch();
 }
 
+// Text is read in place; no character converts to nothing, so the text is
+// empty exactly when the converted text is.
+void TextInto(const Variant& value, AnsiSink& sink) {
+    if (const std::u16string* text = value.IfBstr()) {
+        WideToAnsiInto(kActiveCodePage, *text, sink);
+    } else {
+        WideToAnsiInto(kActiveCodePage, value.ToBstr(), sink);
+    }
+}
+
+bool HasText(const Variant& value) {
+    if (const std::u16string* text = value.IfBstr()) return !text->empty();
+    return !value.ToBstr().empty();
+}
+
 std::string GetText(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args) {
-    return WideToAnsi(Get(object, dispid, args).ToBstr());
+    const Variant value = Get(object, dispid, args);
+    std::string text;
+    if (const std::u16string* wide = value.IfBstr()) text.reserve(wide->size());
+    StringSink sink(text);
+    TextInto(value, sink);
+    return text;
+}
+
+void GetTextInto(const DispatchRef& object, Dispid dispid, AnsiSink& sink) {
+    TextInto(Get(object, dispid), sink);
 }
 
 std::int32_t GetInt(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args) {

@@ -28,34 +28,62 @@ bool IsUnicodePage(UINT page) { return page == CP_UTF7 || page == CP_UTF8; }
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// The text for WideCharToMultiByte: a surrogate pair the page cannot hold,
-// and any lone surrogate, as one '?' each, so that the system's one default
-// character per UTF-16 unit becomes one per character.
-std::wstring PremapSurrogates(std::u16string_view wide, bool keepPairs) {
-    std::wstring out;
-    out.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
+// Appends wide to out for WideCharToMultiByte: a surrogate pair the page
+// cannot hold, and any lone surrogate, as one '?' each, so that the
+// system's one default character per UTF-16 unit becomes one per
+// character. Returns the units of wide used: a pair is never split.
+template <class Out>
+std::size_t PremapSurrogates(std::u16string_view wide, bool keepPairs, Out& out) {
+    std::size_t i = 0;
+    for (; i < wide.size() && !out.Full(); ++i) {
         const char16_t c = wide[i];
         const bool pair = IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1]);
         if (pair && keepPairs) {
-            out += static_cast<wchar_t>(c);
-            out += static_cast<wchar_t>(wide[++i]);
+            out.Put(static_cast<wchar_t>(c));
+            out.Put(static_cast<wchar_t>(wide[++i]));
         } else if (pair || IsHighSurrogate(c) || IsLowSurrogate(c)) {
             if (pair) ++i;
-            out += L'?';
+            out.Put(L'?');
         } else {
-            out += static_cast<wchar_t>(c);
+            out.Put(static_cast<wchar_t>(c));
         }
     }
-    return out;
+    return i;
 }
 
-int ToAnsi(UINT page, const std::wstring& wide, char* ansi, int ansiLength) {
+// The wide side of one piece: a few KB of units on the stack, room for a
+// surrogate pair always left.
+class WidePiece {
+public:
+    bool Full() const noexcept { return used_ + 2 > kUnits; }
+    void Put(wchar_t c) noexcept { units_[used_++] = c; }
+    const wchar_t* Data() const noexcept { return units_; }
+    int Size() const noexcept { return static_cast<int>(used_); }
+
+    static constexpr std::size_t kUnits = 1024;
+
+private:
+    wchar_t units_[kUnits];
+    std::size_t used_ = 0;
+};
+
+// The whole text at once, for the stateful UTF-7.
+class WideWhole {
+public:
+    bool Full() const noexcept { return false; }
+    void Put(wchar_t c) { units_ += c; }
+    const wchar_t* Data() const noexcept { return units_.data(); }
+    int Size() const { return CheckedLength(units_.size()); }
+
+private:
+    std::wstring units_;
+};
+
+int ToAnsi(UINT page, const wchar_t* wide, int wideLength, char* ansi, int ansiLength) {
     static const char kDefaultChar[] = "?";
     const bool unicode = IsUnicodePage(page);
-    return WideCharToMultiByte(page, unicode ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(),
-                               CheckedLength(wide.size()), ansi, ansiLength, unicode ? nullptr : kDefaultChar,
-                               nullptr);
+    return WideCharToMultiByte(page, unicode ? 0 : WC_NO_BEST_FIT_CHARS, wide, wideLength, ansi, ansiLength,
+                               unicode ? nullptr : kDefaultChar, nullptr);
 }
 
 bool IsDoubleBytePage(UINT page) {
@@ -119,14 +147,36 @@ std::u16string AnsiToWideIn(std::uint32_t codePage, std::string_view ansi) {
     return wide;
 }
 
-std::string WideToAnsiIn(std::uint32_t codePage, std::u16string_view wide) {
-    if (wide.empty()) return {};
+void WideToAnsiInto(std::uint32_t codePage, std::u16string_view wide, AnsiSink& sink) {
+    if (wide.empty()) return;
     const UINT page = Resolve(codePage);
-    const std::wstring source = PremapSurrogates(wide, IsUnicodePage(page));
-    const int length = ToAnsi(page, source, nullptr, 0);
-    if (length <= 0) return {};
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    ToAnsi(page, source, ansi.data(), length);
+    const bool unicode = IsUnicodePage(page);
+    if (page == CP_UTF7) {
+        // Its shift sequences span the text: converted whole.
+        WideWhole whole;
+        PremapSurrogates(wide, unicode, whole);
+        const int length = ToAnsi(page, whole.Data(), whole.Size(), nullptr, 0);
+        if (length <= 0) return;
+        std::string ansi(static_cast<std::size_t>(length), '\0');
+        ToAnsi(page, whole.Data(), whole.Size(), ansi.data(), length);
+        sink.Take(ansi);
+        return;
+    }
+    // A unit becomes at most four bytes (a UTF-8 pair of two units, four).
+    char ansi[WidePiece::kUnits * 4];
+    while (!wide.empty()) {
+        WidePiece piece;
+        wide.remove_prefix(PremapSurrogates(wide, unicode, piece));
+        const int length = ToAnsi(page, piece.Data(), piece.Size(), ansi, static_cast<int>(sizeof ansi));
+        if (length > 0 && !sink.Take(std::string_view(ansi, static_cast<std::size_t>(length)))) return;
+    }
+}
+
+std::string WideToAnsiIn(std::uint32_t codePage, std::u16string_view wide) {
+    std::string ansi;
+    ansi.reserve(wide.size());
+    StringSink sink(ansi);
+    WideToAnsiInto(codePage, wide, sink);
     return ansi;
 }
 
@@ -135,5 +185,18 @@ std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWideIn(kActiveCo
 std::string WideToAnsi(std::u16string_view wide) { return WideToAnsiIn(kActiveCodePage, wide); }
 
 bool IsAnsiLeadByte(unsigned char byte) noexcept { return IsDBCSLeadByte(byte) != FALSE; }
+
+// The active code page cannot change while the process runs.
+const LeadByteTable& AnsiLeadBytes() noexcept {
+    static const LeadByteTable table = [] {
+        LeadByteTable lead;
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            lead.lead[byte] = IsAnsiLeadByte(static_cast<unsigned char>(byte));
+            lead.any = lead.any || lead.lead[byte];
+        }
+        return lead;
+    }();
+    return table;
+}
 
 }  // namespace tarnex::automation

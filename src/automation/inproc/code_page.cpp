@@ -22,8 +22,19 @@ std::u16string AnsiToWideIn(std::uint32_t codePage, std::string_view ansi) {
     return Resolve(codePage) == 932 ? inproc::Cp932ToWide(ansi) : inproc::Cp1252ToWide(ansi);
 }
 
+void WideToAnsiInto(std::uint32_t codePage, std::u16string_view wide, AnsiSink& sink) {
+    if (Resolve(codePage) == 932)
+        inproc::WideToCp932(wide, sink);
+    else
+        inproc::WideToCp1252(wide, sink);
+}
+
 std::string WideToAnsiIn(std::uint32_t codePage, std::u16string_view wide) {
-    return Resolve(codePage) == 932 ? inproc::WideToCp932(wide) : inproc::WideToCp1252(wide);
+    std::string ansi;
+    ansi.reserve(wide.size());
+    StringSink sink(ansi);
+    WideToAnsiInto(codePage, wide, sink);
+    return ansi;
 }
 
 std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWideIn(kActiveCodePage, ansi); }
@@ -32,6 +43,18 @@ std::string WideToAnsi(std::u16string_view wide) { return WideToAnsiIn(kActiveCo
 
 bool IsAnsiLeadByte(unsigned char byte) noexcept {
     return inproc::ActiveCodePage() == 932 && inproc::IsCp932LeadByte(byte);
+}
+
+const LeadByteTable& AnsiLeadBytes() noexcept {
+    static const LeadByteTable kSingleByte;
+    static const LeadByteTable k932 = [] {
+        LeadByteTable table;
+        table.any = true;
+        for (unsigned byte = 0; byte < 256; ++byte)
+            table.lead[byte] = inproc::IsCp932LeadByte(static_cast<unsigned char>(byte));
+        return table;
+    }();
+    return inproc::ActiveCodePage() == 932 ? k932 : kSingleByte;
 }
 
 }  // namespace tarnex::automation

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "automation/inproc/ansi_pieces.h"
+
 namespace tarnex::automation::inproc {
 namespace {
 
@@ -38,15 +40,21 @@ std::u16string Cp1252ToWide(std::string_view ansi) {
     return wide;
 }
 
-std::string WideToCp1252(std::u16string_view wide) {
-    std::string ansi;
-    ansi.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
+void WideToCp1252(std::u16string_view wide, AnsiSink& sink) {
+    AnsiPieces out(sink);
+    std::size_t i = 0;
+    while (i < wide.size()) {
+        if (!out.MakeRoom()) return;
+        if (wide.size() - i >= AnsiPieces::kBlock && out.PutAsciiBlock(wide.data() + i)) {
+            i += AnsiPieces::kBlock;
+            continue;
+        }
         // A character outside the BMP is one character: one '?'.
         if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
-        ansi += Encode(wide[i]);
+        out.Put(Encode(wide[i]));
+        ++i;
     }
-    return ansi;
+    out.Flush();
 }
 
 }  // namespace tarnex::automation::inproc

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "automation/inproc/ansi_pieces.h"
+
 namespace tarnex::automation::inproc {
 namespace {
 
@@ -94,27 +96,36 @@ std::u16string Cp932ToWide(std::string_view ansi) {
     return wide;
 }
 
-std::string WideToCp932(std::u16string_view wide) {
+void WideToCp932(std::u16string_view wide, AnsiSink& sink) {
     const EncodeTable& encoder = Encoder();
-    std::string ansi;
-    ansi.reserve(wide.size() * 2);
-    for (std::size_t i = 0; i < wide.size(); ++i) {
+    AnsiPieces out(sink);
+    std::size_t i = 0;
+    while (i < wide.size()) {
+        if (!out.MakeRoom()) return;
+        if (wide.size() - i >= AnsiPieces::kBlock && out.PutAsciiBlock(wide.data() + i)) {
+            i += AnsiPieces::kBlock;
+            continue;
+        }
         const char16_t c = wide[i];
         if (c == 0) {
-            ansi += '\0';
+            out.Put('\0');
+            ++i;
             continue;
         }
         // A character outside the BMP is one character: one '?'.
         if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
         const std::uint16_t code = IsHighSurrogate(c) ? 0 : encoder[c];
-        if (code == 0)
-            ansi += '?';
-        else if (code > 0xFF)
-            ansi += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-        else
-            ansi += static_cast<char>(code);
+        if (code == 0) {
+            out.Put('?');
+        } else if (code > 0xFF) {
+            out.Put(static_cast<char>(code >> 8));
+            out.Put(static_cast<char>(code & 0xFF));
+        } else {
+            out.Put(static_cast<char>(code));
+        }
+        ++i;
     }
-    return ansi;
+    out.Flush();
 }
 
 }  // namespace tarnex::automation::inproc

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "automation/code_page.h"
+
 namespace tarnex::automation::inproc {
 
 bool IsCp932LeadByte(unsigned char byte) noexcept;
 std::u16string Cp932ToWide(std::string_view ansi);
-std::string WideToCp932(std::u16string_view wide);
+void WideToCp932(std::u16string_view wide, AnsiSink& sink);
 
 }  // namespace tarnex::automation::inproc

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Where the instructions of a whole-store read go, per record: the library,
+# its allocation and string work, the automation layer (on Linux the
+# in-process backend) and the simulated server; and the heap allocations per
+# record. One callgrind run per store, collecting only inside the export.
+#
+#   bash bench/callgrind_split.sh [BUILD_DIR] [COUNT]
+#
+# BUILD_DIR is a RelWithDebInfo build with TARNEX_BUILD_BENCH=ON (default:
+# build); COUNT the items per store (default 1000). Needs valgrind and
+# python3. Takes about half a minute at 1000 items.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${1:-build}"
+count="${2:-1000}"
+probe="$build/bench/tarnex_store_probe"
+if [ ! -x "$probe" ]; then
+    echo "no $probe: build the benchmarks first (TARNEX_BUILD_BENCH=ON)" >&2
+    exit 1
+fi
+command -v valgrind >/dev/null || { echo "valgrind is missing" >&2; exit 1; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+run() {  # store, mode, export
+    local out="$work/$1-$2.out"
+    valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
+        --toggle-collect="$3" "$probe" "$1" "$count" "$2" >/dev/null 2>"$work/valgrind.log" ||
+        { cat "$work/valgrind.log" >&2; exit 1; }
+    echo "$1 $2 ($count items):"
+    python3 "$here/callgrind_split.py" "$out" "$count"
+}
+
+for store in contacts calendar notes inbox; do
+    run "$store" read TARN_GetObjectStoreForOL
+done
