@@ -47,15 +47,20 @@ demo)
     ./build/tools/tarnex-host "${@:2}"
     ;;
 test)
-    need_packages "${base_packages[@]}" clang libclang-rt-14-dev python3 python3-vobject pkg-config
+    need_packages "${base_packages[@]}" clang libclang-rt-14-dev python3 python3-vobject pkg-config valgrind
     build_linux -DTARNEX_BUILD_TESTS=ON -DTARNEX_BUILD_TOOLS=ON -DTARNEX_BUILD_BENCH=ON
     run_tests build
+    echo "== the export tests under valgrind: no error, no byte definitely lost"
+    valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+        ./build/tests/tarnex_export_tests --gtest_brief=1
     echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNEX_SANITIZE=ON \
         -DTARNEX_BUILD_TESTS=ON -DTARNEX_BUILD_TOOLS=OFF -DTARNEX_BUILD_BENCH=OFF >/dev/null
     cmake --build build-sanitize -j"$jobs"
     run_tests build-sanitize
-    echo "== fuzzing the value codec"
+    echo "== mutations of the library that the tests must catch (the short list)"
+    bash tests/mutation/run.sh --short
+    echo "== fuzzing the value codec and the record writers"
     bash fuzz/run.sh "${TARNEX_FUZZ_SECONDS:-60}"
     echo "== Windows: tarnex.dll over real COM under Wine, 64- and 32-bit"
     bash windows/test.sh win64 win32

@@ -25,6 +25,7 @@ std::optional<Fault> HookState::OnCall(std::string_view object, std::string_view
                                        InvokeKind kind, std::string args) {
     log_.push_back(CallRecord{std::string(object), dispid, kind, std::move(args), std::string(instance)});
     ++calls_;
+    if (observer_) observer_(calls_);
     auto due = std::find_if(counted_.begin(), counted_.end(),
                             [this](const CountedFault& f) { return f.atCall == calls_; });
     if (due != counted_.end()) {
@@ -36,6 +37,10 @@ std::optional<Fault> HookState::OnCall(std::string_view object, std::string_view
         if (f.dispid == dispid && (f.object.empty() || f.object == object)) return f.fault;
     }
     return std::nullopt;
+}
+
+void HookState::OnResult(std::int64_t call, bool object) {
+    if (object) objectResults_.push_back(call);
 }
 
 std::optional<Variant> HookState::TakeItemOverride() { return std::exchange(itemOverride_, std::nullopt); }
@@ -63,5 +68,3 @@ std::int64_t SimulatedServer::CallsTo(std::string_view object, Dispid dispid) co
 }
 
 }  // namespace simpim
-
-namespace simpim {}  // namespace simpim

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -67,6 +68,10 @@ public:
                                 InvokeKind kind, std::string args);
     // Records that an object's last reference went.
     void OnReleased(std::string_view object, std::string_view instance);
+    // Records that a call finished; object: it handed back an object.
+    void OnResult(std::int64_t call, bool object);
+    // The number of the call being made (1: the first since the server began).
+    std::int64_t CallNumber() const noexcept { return calls_; }
     // The replacement result armed for the next item call, if any (consumed).
     std::optional<Variant> TakeItemOverride();
 
@@ -88,6 +93,8 @@ private:
     };
     std::vector<CallRecord> log_;
     std::int64_t calls_ = 0;
+    std::vector<std::int64_t> objectResults_;
+    std::function<void(std::int64_t)> observer_;
     std::vector<CountedFault> counted_;
     std::vector<DispidFault> byDispid_;
     std::optional<Variant> itemOverride_;
@@ -108,10 +115,20 @@ public:
     // returns value as it is instead of the item.
     void HandBackFromNextItemCall(Variant value);
 
+    // Runs observer(call number) at every Invoke, before the call is made or
+    // failed; null stops it.
+    void ObserveCalls(std::function<void(std::int64_t)> observer) { hooks_->observer_ = std::move(observer); }
+
     // Every Invoke and every object's end, in order.
     const std::vector<CallRecord>& CallLog() const { return hooks_->log_; }
-    void ClearCallLog() { hooks_->log_.clear(); }
+    void ClearCallLog() {
+        hooks_->log_.clear();
+        hooks_->objectResults_.clear();
+    }
     std::int64_t CallCount() const { return hooks_->calls_; }
+    // The numbers (as CallCount counts) of the calls since the log was last
+    // cleared that handed back an object.
+    const std::vector<std::int64_t>& CallsReturningObjects() const { return hooks_->objectResults_; }
     // How many calls were made to the given member (any kind; ends not counted).
     std::int64_t CallsTo(std::string_view object, Dispid dispid) const;
 

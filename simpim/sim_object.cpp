@@ -43,6 +43,7 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
     } hold{this};
 
     auto fault = hooks_->OnCall(kindName_, instance_, dispid, kind, ArgumentsText(args));
+    const std::int64_t call = hooks_->CallNumber();
     if (fault && fault->kind != Fault::Kind::NotAnObject) {
         switch (fault->kind) {
             case Fault::Kind::DispatchException:
@@ -60,6 +61,7 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
     }
     ForgetRefusedArgument();
     const HResult hr = Call(dispid, kind, args, result, exception);
+    hooks_->OnResult(call, hr == tarnex::automation::kOk && result.IfDispatch());
     // A server that answers with nothing where it should give an object.
     if (fault && hr == tarnex::automation::kOk && result.IfDispatch()) result = Variant();
     if (hr == tarnex::automation::kDispTypeMismatch || hr == tarnex::automation::kDispParamNotFound) {

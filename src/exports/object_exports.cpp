@@ -130,6 +130,7 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
 TARN_API TarnResult TARN_CALL TARN_SetObjectStoreForOL(PimRecordList* list, int32_t store) {
     return exports::SessionExport([&](session::PimSession& pim) {
         PimRecordList& hostList = *records::HostPointer(list, "record list");
+        records::CheckList(hostList);
         if (hostList.count > 0) records::RewindList(hostList);
         EmptyStore(pim, records::FindStore(store));
         // Each record is added in its own frame: one that fails does not stop

@@ -13,4 +13,12 @@ void AdvanceList(PimRecordList& list) noexcept {
     ++list.index;
 }
 
+void CheckList(const PimRecordList& list) {
+    const RecordListNode* node = list.first;
+    for (std::int32_t position = 0; position < list.count; ++position) {
+        HostPointer(HostPointer(node, "record list node")->record, "record");
+        if (position < list.count - 1) node = node->next;
+    }
+}
+
 }  // namespace tarnex::records

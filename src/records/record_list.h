@@ -13,11 +13,17 @@ namespace tarnex::records {
 void RewindList(PimRecordList& list) noexcept;
 void AdvanceList(PimRecordList& list) noexcept;
 
-// Calls work(record, position) for positions 0 .. count-1, count read once.
-// A failure thrown by work, or a missing node or record, ends the walk where
-// it is.
+// Refuses (HostArgumentError) a list whose chain does not hold count nodes,
+// each with a record, before any work: a host list that promises more than
+// it holds then fails whole, not after records were filled or a store was
+// emptied. Reads no next beyond the count-th node.
+void CheckList(const PimRecordList& list);
+
+// Calls work(record, position) for positions 0 .. count-1, count read once,
+// after CheckList. A failure thrown by work ends the walk where it is.
 template <typename Work>
 void WalkList(PimRecordList& list, Work&& work) {
+    CheckList(list);
     const std::int32_t count = list.count;
     if (count > 0) RewindList(list);
     for (std::int32_t position = 0; position < count; ++position) {

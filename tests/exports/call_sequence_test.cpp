@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ struct Scenario {
     std::function<void(const Library&, const Ids&)> act;
     std::vector<std::string> calls;
 };
+
+// gtest prints every parameter as it registers the tests; printed byte by
+// byte, the struct's padding would be read uninitialised.
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
 class CallSequenceTest : public OutlookTest, public ::testing::WithParamInterface<Scenario> {
 protected:

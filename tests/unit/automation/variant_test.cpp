@@ -64,6 +64,8 @@ TEST(VariantTest, ToI4) {
             {"text with blanks and sign", Variant(u" \t-12 "), -12},
             {"text fraction rounds", Variant(u"12.5"), 12},
             {"hex all bits is -1", Variant(u"&HFFFFFFFF"), -1},
+            {"octal", Variant(u"&O17"), 15},
+            {"octal has no digit 8", Variant(u"&O18"), Fails{kDispTypeMismatch}},
             {"text too large", Variant(u"3000000000"), Fails{kDispOverflow}},
             {"empty text", Variant(u""), Fails{kDispTypeMismatch}},
             {"trailing junk", Variant(u"12abc"), Fails{kDispTypeMismatch}},

@@ -1,0 +1,548 @@
+// Every export over a representative scenario per object kind, run once
+// cleanly and then once for every k from 1 to the scenario's number of
+// automation calls with the k-th call failing, for each kind of failure.
+// Each run must give the failure's result code, leave the host's memory and
+// the store exactly as they stood when the failing call was made (what was
+// written before stays, nothing after is written), leave the session serving
+// the next calls as a freshly opened one would, and hold no reference once
+// the session is closed.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "exports/call_trace.h"
+#include "exports/library.h"
+#include "exports/eudora_fixture.h"
+#include "exports/outlook_fixture.h"
+#include "exports/fixed_pims.h"
+#include "exports/record_lists.h"
+
+namespace tarnex_test {
+namespace {
+
+using simpim::Fault;
+
+// The host's memory for one scenario. It lives through the scenario's whole
+// sweep, so the pointers a run stores in it are the same in every run and
+// the block compares byte for byte.
+struct Host {
+    ContactRecord contacts[2];
+    CalendarRecord calendar[2];
+    NoteRecord notes[2];
+    MessageRecord mail[2];
+    RecordListNode nodes[2];
+    PimRecordList list;
+    char id[TARN_ENTRY_ID_SIZE];
+    char unique[TARN_UNIQUE_STRING_SIZE];
+    int32_t number;
+
+    std::string Bytes() const { return {reinterpret_cast<const char*>(this), sizeof *this}; }
+
+    // The list over the first n records of an array.
+    template <class Record>
+    PimRecordList* ListOf(Record (&records)[2], int n) {
+        nodes[0] = MakeNode(&records[0], &nodes[1], 0xA5A5A5A5u);
+        nodes[1] = MakeNode(&records[1], nullptr, 0x5A5A5A5Au);
+        list = MakeList(nodes, n, nullptr, -7, 0xC3C3C3C3u);
+        return &list;
+    }
+};
+
+// Records as a host fills them for writing.
+ContactRecord& ContactToWrite(ContactRecord& r, const char* last) {
+    Fill(r.name, std::string(last) + ";Jane;Q;Dr.;Jr.");
+    Fill(r.fileAs, "Doe, Jane");
+    Fill(r.birthday, "19700102");
+    Fill(r.addresses[0].value, ";;1 Main St;Town;ST;12345;Land");
+    Fill(r.addresses[0].parameters, "HOME");
+    Fill(r.organization, "Acme;Sales");
+    Fill(r.jobTitle, "Chief");
+    Fill(r.phones[0].value, "555 0199");
+    Fill(r.phones[0].parameters, "WORK;VOICE");
+    Fill(r.emails[0].value, "jane@example.com");
+    Fill(r.emails[0].parameters, "INTERNET;PREF");
+    Fill(r.businessHomePage, "http://example.com/");
+    return r;
+}
+
+CalendarRecord& AppointmentToWrite(CalendarRecord& r) {
+    r.kind = TARN_CALENDAR_APPOINTMENT;
+    Fill(r.fields.subject, "Planning");
+    Fill(r.fields.start, "20010315T093000");
+    Fill(r.fields.end, "20010315T103000");
+    Fill(r.fields.location, "Room 2");
+    Fill(r.fields.body, "Agenda=0D=0Anext");
+    Fill(r.fields.importance, "2");
+    return r;
+}
+
+CalendarRecord& TaskToWrite(CalendarRecord& r) {
+    r.kind = TARN_CALENDAR_TASK;
+    Fill(r.fields.subject, "Taxes");
+    Fill(r.fields.dueDate, "20010420T000000");
+    Fill(r.fields.dateCompleted, "20010419");
+    Fill(r.fields.status, "COMPLETED");
+    Fill(r.fields.categories, "Home");
+    Fill(r.fields.importance, "0");
+    Fill(r.fields.body, "Forms");
+    return r;
+}
+
+NoteRecord& NoteToWrite(NoteRecord& r) {
+    Fill(r.body, "one=0D=0Atwo");
+    Fill(r.categories, "Ideas");
+    return r;
+}
+
+MessageRecord& MailToWrite(MessageRecord& r) {
+    Fill(r.status, "READ");
+    Fill(r.subject, "Minutes");
+    Fill(r.to, "Bob");
+    Fill(r.cc, "Carl");
+    Fill(r.body, "Text\nmore");
+    Fill(r.recipientList1, "|Dan|Eve");
+    Fill(r.originatorList1, "|Ann");
+    return r;
+}
+
+// What a failure in the scenario's calls may legitimately turn into other
+// than the failure's own code.
+enum class Absorbs {
+    Nothing,
+    CountStep,  // the first countCalls calls count the store: the position is then out of it (-2)
+    Adds,       // the records are added each in its own frame: from the first CreateItem on, 0
+};
+
+struct Scenario {
+    const char* name;
+    std::function<int32_t(const Library&, Host&, const WorldIds&)> act;
+    Absorbs absorbs = Absorbs::Nothing;
+    int countCalls = 0;
+    bool opens = false;  // the act is InitializeTARN itself
+    int32_t cleanResult = TARN_OK;
+    int32_t pim = TARN_PIM_OUTLOOK;
+};
+
+std::vector<Scenario> Scenarios() {
+    using L = const Library&;
+    using I = const WorldIds&;
+    std::vector<Scenario> s = {
+        {"open", [](L l, Host&, I) { return l.Initialize(TARN_PIM_OUTLOOK); }, Absorbs::Nothing, 0, true,
+         TARN_INITIALIZED},
+        {"logon", [](L l, Host&, I) { return l.LogonForOL(); }},
+        {"count calendar", [](L l, Host& h, I) { return l.GetCountForOL(&h.number, TARN_STORE_CALENDAR); }},
+        {"identifier of a task", [](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, TARN_STORE_CALENDAR); },
+         Absorbs::CountStep, 2},
+        {"identifier of a contact",
+         [](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, TARN_STORE_CONTACTS); }, Absorbs::CountStep, 1},
+        {"identifier of a message", [](L l, Host& h, I) { return l.GetIDForOL(h.id, 0, TARN_STORE_INBOX); },
+         Absorbs::CountStep, 1},
+        {"unique string", [](L l, Host& h, I) { return l.GetUniqueStringForOL(h.unique); }},
+        {"delete a contact", [](L l, Host&, I ids) { return l.DeleteForOL(ids.contact.c_str()); }},
+        {"delete a message", [](L l, Host&, I ids) { return l.DeleteForOL(ids.sent.c_str()); }},
+        {"creation time",
+         [](L l, Host& h, I ids) { return l.GetCreationTimeForOL(&h.number, ids.task.c_str()); }},
+        {"modification time",
+         [](L l, Host& h, I ids) { return l.GetModificationTimeForOL(&h.number, ids.note.c_str()); }},
+    };
+    // Single reads of each kind, and of an item the store does not hold.
+    const struct {
+        const char* name;
+        std::string WorldIds::*id;
+        int32_t store;
+    } singles[] = {
+        {"read a contact", &WorldIds::contact, TARN_STORE_CONTACTS},
+        {"read an appointment", &WorldIds::appointment, TARN_STORE_CALENDAR},
+        {"read a task", &WorldIds::task, TARN_STORE_CALENDAR},
+        {"read a note", &WorldIds::note, TARN_STORE_NOTES},
+        {"read a received message", &WorldIds::inbox, TARN_STORE_INBOX},
+        {"read a note as a contact", &WorldIds::note, TARN_STORE_CONTACTS},
+    };
+    for (const auto& r : singles) {
+        s.push_back(
+            {r.name,
+             [r](L l, Host& h, I ids) {
+                 return l.GetSingleObjectForOL(&h.mail[0], (ids.*r.id).c_str(), r.store);
+             },
+             Absorbs::Nothing, 0, false,
+             r.store == TARN_STORE_CONTACTS && r.id == &WorldIds::note ? TARN_NOT_IN_STORE : TARN_OK});
+    }
+    // Whole-store reads of every store.
+    s.push_back({"read all contacts", [](L l, Host& h, I) {
+                     return l.GetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
+                 }});
+    s.push_back({"read the calendar", [](L l, Host& h, I) {
+                     return l.GetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
+                 }});
+    s.push_back({"read all notes", [](L l, Host& h, I) {
+                     return l.GetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
+                 }});
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+        s.push_back({"read a mail store",
+                     [store](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.mail, 1), store); }});
+    }
+    // Updates, adds and whole-store replacements of every kind.
+    s.push_back({"update a contact", [](L l, Host& h, I ids) {
+                     return l.SetSingleObjectForOL(ids.contact.c_str(), &ContactToWrite(h.contacts[0], "Doe"),
+                                                   TARN_STORE_CONTACTS);
+                 }});
+    s.push_back({"update an appointment", [](L l, Host& h, I ids) {
+                     return l.SetSingleObjectForOL(ids.appointment.c_str(),
+                                                   &AppointmentToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
+                 }});
+    s.push_back({"update a task", [](L l, Host& h, I ids) {
+                     return l.SetSingleObjectForOL(ids.task.c_str(), &TaskToWrite(h.calendar[0]),
+                                                   TARN_STORE_CALENDAR);
+                 }});
+    s.push_back({"update a note", [](L l, Host& h, I ids) {
+                     return l.SetSingleObjectForOL(ids.note.c_str(), &NoteToWrite(h.notes[0]),
+                                                   TARN_STORE_NOTES);
+                 }});
+    s.push_back({"update a message", [](L l, Host& h, I ids) {
+                     return l.SetSingleObjectForOL(ids.outbox.c_str(), &MailToWrite(h.mail[0]),
+                                                   TARN_STORE_OUTBOX);
+                 }});
+    s.push_back({"add a contact", [](L l, Host& h, I) {
+                     return l.AddForOL(h.id, &ContactToWrite(h.contacts[0], "Poe"), TARN_STORE_CONTACTS);
+                 }});
+    s.push_back({"add an appointment", [](L l, Host& h, I) {
+                     return l.AddForOL(h.id, &AppointmentToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
+                 }});
+    s.push_back({"add a task", [](L l, Host& h, I) {
+                     return l.AddForOL(h.id, &TaskToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
+                 }});
+    s.push_back({"add a note", [](L l, Host& h, I) {
+                     return l.AddForOL(h.id, &NoteToWrite(h.notes[0]), TARN_STORE_NOTES);
+                 }});
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+        s.push_back({"add a message to a mail store",
+                     [store](L l, Host& h, I) { return l.AddForOL(h.id, &MailToWrite(h.mail[0]), store); }});
+    }
+    s.push_back({"replace the contacts",
+                 [](L l, Host& h, I) {
+                     ContactToWrite(h.contacts[0], "Poe");
+                     ContactToWrite(h.contacts[1], "Moe");
+                     return l.SetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
+                 },
+                 Absorbs::Adds});
+    s.push_back({"replace the calendar",
+                 [](L l, Host& h, I) {
+                     AppointmentToWrite(h.calendar[0]);
+                     TaskToWrite(h.calendar[1]);
+                     return l.SetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
+                 },
+                 Absorbs::Adds});
+    s.push_back({"replace the notes",
+                 [](L l, Host& h, I) {
+                     NoteToWrite(h.notes[0]);
+                     return l.SetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
+                 },
+                 Absorbs::Adds});
+    s.push_back({"replace the sent items",
+                 [](L l, Host& h, I) {
+                     MailToWrite(h.mail[0]);
+                     return l.SetObjectStoreForOL(h.ListOf(h.mail, 1), TARN_STORE_SENT);
+                 },
+                 Absorbs::Adds});
+
+    // Eudora: opening, counts, reads by the host's identifier (one whose
+    // mailbox is gone walks the whole tree), and queueing into each store.
+    auto eudora = [&s](const char* name, std::function<int32_t(const Library&, Host&)> act,
+                       int32_t clean = TARN_OK, bool opens = false) {
+        s.push_back({name, [act](L l, Host& h, I) { return act(l, h); }, Absorbs::Nothing, 0, opens, clean,
+                     TARN_PIM_EUDORA});
+    };
+    eudora(
+        "open Eudora", [](L l, Host&) { return l.Initialize(TARN_PIM_EUDORA); }, TARN_INITIALIZED, true);
+    eudora("count the in mailbox", [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_INBOX); });
+    eudora("count the out mailbox",
+           [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_OUTBOX); });
+    eudora("read a Eudora message",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "In_2_2", TARN_STORE_INBOX); });
+    eudora("read a message of a user mailbox",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Work_2_1", TARN_STORE_INBOX); });
+    eudora("read a message whose mailbox is gone",
+           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Gone_1_1", TARN_STORE_OUTBOX); });
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+        eudora("queue a message", [store](L l, Host& h) {
+            Fill(h.mail[0].to, "Dan");
+            Fill(h.mail[0].subject, "Notes");
+            Fill(h.mail[0].body, "Body text");
+            return l.AddForEU(h.id, &h.mail[0], store);
+        });
+    }
+    return s;
+}
+
+struct FailureKind {
+    const char* name;
+    Fault fault;
+    int32_t code;         // what every export but InitializeTARN returns
+    int32_t openingCode;  // what InitializeTARN returns
+    bool objectsOnly;     // only calls that hand back an object can fail this way
+};
+
+// A collection's item that is not an object is the catch-all failure; any
+// other call's result that is not an object fails its conversion to one, an
+// OLE status failure (a type mismatch).
+int32_t NotAnObjectCode(const simpim::CallRecord& call) {
+    const bool itemCall =
+        (call.object == "Items" && call.dispid == 0x51) ||
+        ((call.object == "EuFolders" || call.object == "EuMessages") && call.dispid == 0x0) ||
+        (call.object == "EuMessages" && call.dispid == 0x2);
+    return itemCall ? TARN_FAILED : TARN_OLE_FAILURE;
+}
+
+// A fresh simulated server with its fixed contents, registered while it lives.
+class World {
+public:
+    virtual ~World() = default;
+    virtual simpim::SimulatedServer& Server() = 0;
+    // The saved state of the server's store.
+    virtual std::string Store() = 0;
+    // What the session answers to a host reading everything: each store's
+    // count and each saved object by its identifier.
+    virtual std::string Probe(const Library& lib, char* record) = 0;
+    const WorldIds& Ids() const { return ids_; }
+
+protected:
+    WorldIds ids_;
+};
+
+class OutlookWorld : public World {
+public:
+    OutlookWorld() {
+        ids_ = Populate(outlook_);
+        tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook_);
+    }
+    ~OutlookWorld() override { tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr); }
+    simpim::SimulatedServer& Server() override { return outlook_; }
+    std::string Store() override { return StoreFingerprint(outlook_); }
+    std::string Probe(const Library& lib, char* record) override {
+        std::string seen;
+        for (const int32_t store : {TARN_STORE_CONTACTS, TARN_STORE_CALENDAR, TARN_STORE_NOTES,
+                                    TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+            int32_t count = -1;
+            seen += std::to_string(lib.GetCountForOL(&count, store)) + ":" + std::to_string(count) + " ";
+        }
+        for (const StoredItem& item : StoredItems(outlook_)) {
+            std::memset(record, 0, sizeof(MessageRecord));
+            seen += std::to_string(lib.GetSingleObjectForOL(record, item.entryId.c_str(), item.store));
+            seen.append(record, sizeof(MessageRecord));
+        }
+        return seen;
+    }
+
+private:
+    simpim::OutlookServer outlook_;
+};
+
+class EudoraWorld : public World {
+public:
+    EudoraWorld() {
+        Populate(eudora_);
+        tarnex_RegisterServer(kEudoraProgId, &simpim::EudoraServer::Factory, &eudora_);
+    }
+    ~EudoraWorld() override { tarnex_RegisterServer(kEudoraProgId, nullptr, nullptr); }
+    simpim::SimulatedServer& Server() override { return eudora_; }
+    std::string Store() override { return StoreFingerprint(eudora_); }
+    std::string Probe(const Library& lib, char* record) override {
+        std::string seen;
+        for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
+            int32_t count = -1;
+            seen += std::to_string(lib.GetCountForEU(&count, store)) + ":" + std::to_string(count) + " ";
+        }
+        for (const std::string& id : MessageIds(eudora_)) {
+            std::memset(record, 0, sizeof(MessageRecord));
+            seen += std::to_string(lib.GetSingleObjectForEU(record, id.c_str(), TARN_STORE_INBOX));
+            seen.append(record, sizeof(MessageRecord));
+        }
+        return seen;
+    }
+
+private:
+    simpim::EudoraServer eudora_;
+};
+
+// The state a run leaves: the result, the host's bytes, the saved store.
+struct State {
+    int32_t result = 0;
+    std::string host;
+    std::string store;
+};
+
+class FaultSweepTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tarnex_SetMessageBoxHandler([](const char*, void*) {}, nullptr);
+    }
+    void TearDown() override { tarnex_SetMessageBoxHandler(nullptr, nullptr); }
+
+    // A fresh session's answer over a store in this state, cached by state.
+    const std::string& FreshProbe(World& world, int32_t pim, const std::string& store) {
+        const std::string key = std::to_string(pim) + store;
+        auto found = freshProbes.find(key);
+        if (found != freshProbes.end()) return found->second;
+        EXPECT_EQ(lib.Initialize(pim), TARN_INITIALIZED);
+        std::string probe = world.Probe(lib, probeRecord.get());
+        lib.Uninitialize();
+        return freshProbes.emplace(key, std::move(probe)).first->second;
+    }
+
+    const Library& lib = Tarnex();
+    std::unique_ptr<Host> host = std::make_unique<Host>();
+    std::unique_ptr<char[]> probeRecord = std::make_unique<char[]>(sizeof(MessageRecord));
+    std::map<std::string, std::string> freshProbes;
+};
+
+// A C++ failure inside a server's call: in process it is the library's own
+// catch-all; through COM the server can only answer E_FAIL, an OLE status.
+#ifdef _WIN32
+constexpr int32_t kServerFailure = TARN_OLE_FAILURE;
+#else
+constexpr int32_t kServerFailure = TARN_FAILED;
+#endif
+
+TEST_F(FaultSweepTest, EveryCallOfEveryScenarioFailsInTurn) {
+    // Memory running out is the catch-all code, and -4 while opening,
+    // however it arrives: thrown in process, or as E_OUTOFMEMORY.
+    const std::vector<FailureKind> kinds{
+        {"dispatch exception", Fault::Exception(u"The operation failed."), TARN_DISPATCH_EXCEPTION,
+         TARN_FAILED, false},
+        {"OLE status", Fault::Status(static_cast<int32_t>(0x80004005)), TARN_OLE_FAILURE, TARN_FAILED, false},
+        {"memory exhaustion", Fault::OutOfMemory(), TARN_FAILED, TARN_OUT_OF_MEMORY, false},
+        {"E_OUTOFMEMORY status", Fault::Status(static_cast<int32_t>(0x8007000E)), TARN_FAILED,
+         TARN_OUT_OF_MEMORY, false},
+        {"C++ failure", Fault::Unexpected(), kServerFailure, TARN_FAILED, false},
+        {"not an object", Fault::NotAnObject(), TARN_FAILED, TARN_FAILED, true},
+    };
+    int scenarios = 0, callSites = 0, runs = 0;
+    for (const Scenario& scenario : Scenarios()) {
+        SCOPED_TRACE(scenario.name);
+        ++scenarios;
+        int failures = 0;
+
+        // One run over a fresh server; fault, when given, fails the k-th call.
+        // The clean run records the state before each call in before.
+        std::vector<State> before;
+        auto run = [&](const FailureKind* kind, int k, std::vector<simpim::CallRecord>* log,
+                       std::vector<std::int64_t>* objectCalls) {
+            std::unique_ptr<World> world;
+            if (scenario.pim == TARN_PIM_OUTLOOK) {
+                world = std::make_unique<OutlookWorld>();
+            } else {
+                world = std::make_unique<EudoraWorld>();
+            }
+            simpim::SimulatedServer& server = world->Server();
+            std::memset(static_cast<void*>(host.get()), 0, sizeof(Host));
+            if (!scenario.opens) {
+                EXPECT_EQ(lib.Initialize(scenario.pim), TARN_INITIALIZED);
+            }
+            server.ClearCallLog();
+            const std::int64_t base = server.CallCount();
+            if (kind) {
+                server.FailCall(k, kind->fault);
+            } else {
+                server.ObserveCalls([&](std::int64_t) {
+                    before.push_back({0, host->Bytes(), world->Store()});
+                });
+            }
+            State after;
+            after.result = scenario.act(lib, *host, world->Ids());
+            server.ObserveCalls(nullptr);
+            after.host = host->Bytes();
+            after.store = world->Store();
+            if (log) *log = server.CallLog();
+            if (objectCalls) {
+                for (const std::int64_t call : server.CallsReturningObjects())
+                    objectCalls->push_back(call - base);
+            }
+            server.ClearFaults();
+
+            // The session goes on serving as a fresh one would.
+            if (scenario.opens && after.result != TARN_INITIALIZED) {
+                int32_t count = 0;
+                EXPECT_EQ(lib.GetCountForOL(&count, TARN_STORE_CONTACTS), TARN_NOT_OPEN);
+                EXPECT_EQ(lib.GetCountForEU(&count, TARN_STORE_INBOX), TARN_NOT_OPEN);
+                EXPECT_EQ(lib.Initialize(scenario.pim), TARN_INITIALIZED);
+            }
+            const std::string probe = world->Probe(lib, probeRecord.get());
+            lib.Uninitialize();
+            EXPECT_EQ(server.LiveReferences(), 0) << (kind ? kind->name : "clean run") << " at call " << k;
+            const bool sameAsFresh = probe == FreshProbe(*world, scenario.pim, after.store);
+            EXPECT_TRUE(sameAsFresh) << "after " << (kind ? kind->name : "clean run") << " at call " << k
+                                     << " the session answers otherwise than a fresh one";
+            failures += !sameAsFresh;
+            return after;
+        };
+
+        std::vector<simpim::CallRecord> log;
+        std::vector<std::int64_t> objectCalls;
+        const State clean = run(nullptr, 0, &log, &objectCalls);
+        ASSERT_EQ(clean.result, scenario.cleanResult);
+        const int calls = static_cast<int>(before.size());
+        ASSERT_GT(calls, 0);
+        callSites += calls;
+
+        // Calls are numbered from 1; the log holds the releases too.
+        std::vector<const simpim::CallRecord*> callAt{nullptr};
+        for (const auto& record : log) {
+            if (!record.released) callAt.push_back(&record);
+        }
+        int firstCreate = calls + 1;
+        for (int k = 1; k <= calls; ++k) {
+            if (callAt[k]->dispid == 0x10A && callAt[k]->object == "Application") {
+                firstCreate = k;
+                break;
+            }
+        }
+        CallTrace trace;
+
+        for (const FailureKind& kind : kinds) {
+            for (int k = 1; k <= calls && failures < 5; ++k) {
+                if (kind.objectsOnly &&
+                    std::find(objectCalls.begin(), objectCalls.end(), k) == objectCalls.end())
+                    continue;
+                ++runs;
+                const std::string where =
+                    std::string(kind.name) + " at call " + std::to_string(k) + ", " + trace.Line(*callAt[k]);
+                const State got = run(&kind, k, nullptr, nullptr);
+
+                int32_t expected = scenario.opens     ? kind.openingCode
+                                   : kind.objectsOnly ? NotAnObjectCode(*callAt[k])
+                                                      : kind.code;
+                if (scenario.absorbs == Absorbs::CountStep && k <= scenario.countCalls)
+                    expected = TARN_BAD_POSITION;
+                const bool absorbedAdd = scenario.absorbs == Absorbs::Adds && k >= firstCreate;
+                if (absorbedAdd) expected = TARN_OK;
+                EXPECT_EQ(got.result, expected) << where;
+                failures += got.result != expected;
+                if (absorbedAdd) continue;
+
+                // The host's memory as it stood when the call was made; the
+                // store too, or just after the call when it ran and only its
+                // result was wrong.
+                const State& then = before[static_cast<std::size_t>(k - 1)];
+                const std::string& store =
+                    !kind.objectsOnly ? then.store
+                                      : (k < calls ? before[static_cast<std::size_t>(k)].store : clean.store);
+                const bool hostKept = got.host == then.host;
+                const bool storeKept = got.store == store;
+                EXPECT_TRUE(hostKept) << where << ": the host's memory differs from when the call was made";
+                EXPECT_TRUE(storeKept) << where << ": the store differs from when the call was made";
+                failures += !hostKept + !storeKept;
+            }
+        }
+    }
+    std::printf("fault sweep: %d scenarios, %d call sites, %d runs\n", scenarios, callSites, runs);
+    std::fflush(stdout);
+}
+
+}  // namespace
+}  // namespace tarnex_test
