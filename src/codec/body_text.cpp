@@ -68,33 +68,34 @@ std::size_t MessageBodyWriter::Settle(std::string_view bytes) noexcept {
 bool MessageBodyWriter::Take(std::string_view bytes) noexcept {
     if (size_ == 0 || used_ == size_ - 1) return false;
     std::size_t i = Settle(bytes);
-    codec::NextByte endStart('E', bytes), carriageReturn('\r', bytes);
     while (i < bytes.size() && used_ < size_ - 1) {
-        // Runs without "E" or CR go on whole.
-        const std::size_t next = std::min(endStart.At(i), carriageReturn.At(i));
-        Emit(bytes.substr(i, next - i));
-        if (next == bytes.size()) break;
-        if (bytes[next] == '\r') {
-            if (next + 1 == bytes.size()) {
+        // Runs without "E" or CR go on whole, straight into the field.
+        const std::size_t limit = std::min(bytes.size() - i, size_ - 1 - used_);
+        const std::size_t run = CopyUntilAny<'E', '\r'>(bytes.data() + i, limit, field_ + used_);
+        used_ += run;
+        i += run;
+        if (run == limit) continue;  // the piece ended or the field is full
+        if (bytes[i] == '\r') {
+            if (i + 1 == bytes.size()) {
                 pendingReturn_ = true;
-            } else if (bytes[next + 1] == '\n') {
+            } else if (bytes[i + 1] == '\n') {
                 Emit("\n");
-                i = next + 2;
+                i += 2;
                 continue;
             } else {
                 Emit("\r");
             }
-            i = next + 1;
+            ++i;
             continue;
         }
-        const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - next);
-        if (bytes.substr(next, available) != kBodyEnd.substr(0, available)) {
+        const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - i);
+        if (bytes.compare(i, available, kBodyEnd.substr(0, available)) != 0) {
             Emit("E");
-            i = next + 1;
+            ++i;
         } else if (available == kBodyEnd.size()) {
             Emit("/");
             Emit(kBodyEnd);
-            i = next + available;
+            i += available;
         } else {
             held_ = available;  // the next piece decides
             i = bytes.size();
