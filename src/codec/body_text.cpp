@@ -36,6 +36,10 @@ void MessageBodyWriter::Emit(std::string_view bytes) noexcept {
     used_ += fits;
 }
 
+void MessageBodyWriter::EmitByte(char byte) noexcept {
+    if (used_ + 1 < size_) field_[used_++] = byte;
+}
+
 // What the last piece left open: a CR whose LF may come now, or the start
 // of "END:VBODY". That start holds no other "E" and no CR, so on a mismatch
 // it goes on as it is and the byte that did not match is read afresh.
@@ -68,34 +72,33 @@ std::size_t MessageBodyWriter::Settle(std::string_view bytes) noexcept {
 bool MessageBodyWriter::Take(std::string_view bytes) noexcept {
     if (size_ == 0 || used_ == size_ - 1) return false;
     std::size_t i = Settle(bytes);
+    codec::NextByte endStart('E', bytes), carriageReturn('\r', bytes);
     while (i < bytes.size() && used_ < size_ - 1) {
-        // Runs without "E" or CR go on whole, straight into the field.
-        const std::size_t limit = std::min(bytes.size() - i, size_ - 1 - used_);
-        const std::size_t run = CopyUntilAny<'E', '\r'>(bytes.data() + i, limit, field_ + used_);
-        used_ += run;
-        i += run;
-        if (run == limit) continue;  // the piece ended or the field is full
-        if (bytes[i] == '\r') {
-            if (i + 1 == bytes.size()) {
+        // Runs without "E" or CR go on whole.
+        const std::size_t next = std::min(endStart.At(i), carriageReturn.At(i));
+        Emit(bytes.substr(i, next - i));
+        if (next == bytes.size()) break;
+        if (bytes[next] == '\r') {
+            if (next + 1 == bytes.size()) {
                 pendingReturn_ = true;
-            } else if (bytes[i + 1] == '\n') {
-                Emit("\n");
-                i += 2;
+            } else if (bytes[next + 1] == '\n') {
+                EmitByte('\n');
+                i = next + 2;
                 continue;
             } else {
-                Emit("\r");
+                EmitByte('\r');
             }
-            ++i;
+            i = next + 1;
             continue;
         }
-        const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - i);
-        if (bytes.compare(i, available, kBodyEnd.substr(0, available)) != 0) {
-            Emit("E");
-            ++i;
+        const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - next);
+        if (bytes.substr(next, available) != kBodyEnd.substr(0, available)) {
+            EmitByte('E');
+            i = next + 1;
         } else if (available == kBodyEnd.size()) {
             Emit("/");
             Emit(kBodyEnd);
-            i += available;
+            i = next + available;
         } else {
             held_ = available;  // the next piece decides
             i = bytes.size();

@@ -30,18 +30,22 @@ inline void CopyShort(char* to, const unsigned char* from, std::size_t count) no
 // Short runs (text with a byte to escape every few words): blocks of 16
 // bytes are tested for all of Bytes at once, in a form the compiler turns
 // into a few vector instructions, and a block without any of them is copied
-// as one. Long runs (plain text): once four blocks in a row were clean, the
-// rest goes in windows of a few KB, each searched once per byte value by
-// memchr (the runtime's widest vector code) and copied by memcpy.
+// as one. Long runs (plain text): once eight blocks in a row were clean, the
+// rest goes in windows growing from 512 bytes to 8 KB, each searched once
+// per byte value by memchr (the runtime's widest vector code) and copied by
+// memcpy. A value absent from the text costs one search per window, so the
+// windows start small: a line of mail is not searched past its end for
+// long.
 template <unsigned char... Bytes>
 std::size_t CopyUntilAny(const char* from, std::size_t count, char* to) noexcept {
     constexpr std::size_t kBlock = 16;
-    constexpr std::size_t kCleanBlocks = 4;
-    constexpr std::size_t kWindow = 4096;
+    constexpr std::size_t kCleanBlocks = 8;
+    constexpr std::size_t kLongestWindow = 8192;
+    std::size_t window = 512;  // doubled after each clean window
     std::size_t done = 0;
     while (count - done >= kBlock) {
         if (done >= kCleanBlocks * kBlock) {
-            const std::size_t window = std::min(count - done, kWindow);
+            window = std::min(count - done, window);
             std::size_t run = window;
             for (const unsigned char byte : {Bytes...}) {
                 const void* hit = std::memchr(from + done, byte, run);
@@ -51,6 +55,7 @@ std::size_t CopyUntilAny(const char* from, std::size_t count, char* to) noexcept
             std::memcpy(to + done, from + done, run);
             done += run;
             if (run < window) return done;
+            window = std::min(2 * window, kLongestWindow);
             continue;
         }
         unsigned char block[kBlock];
@@ -86,5 +91,31 @@ std::size_t CopyUntilAny(const char* from, std::size_t count, char* to) noexcept
     }
     return done;
 }
+
+// For bytes that are rare or spread out (a line break a line): the next position of one byte value in a text
+// at or after a given position, found with memchr and searched for again only once the caller has passed it:
+// with several of these over one text, each byte of it is looked at once per value, however many of the
+// values it holds.
+class NextByte {
+public:
+    NextByte(char byte, std::string_view text) noexcept : byte_(byte), text_(text) { Find(0); }
+
+    // The position, or the text's size when there is none.
+    std::size_t At(std::size_t from) noexcept {
+        if (at_ < from) Find(from);
+        return at_;
+    }
+
+private:
+    void Find(std::size_t from) noexcept {
+        const void* hit =
+            from < text_.size() ? std::memchr(text_.data() + from, byte_, text_.size() - from) : nullptr;
+        at_ = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : text_.size();
+    }
+
+    char byte_;
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
 
 }  // namespace tarnex::codec
