@@ -2,7 +2,8 @@
 # Where the instructions of a whole-store read go, per record: the library,
 # its allocation and string work, the automation layer (on Linux the
 # in-process backend) and the simulated server; and the heap allocations per
-# record. One callgrind run per store, collecting only inside the export.
+# record. One callgrind run per store, collecting only inside the export; for
+# Eudora, inside each single-message read of one mailbox.
 #
 #   bash bench/callgrind_split.sh [BUILD_DIR] [COUNT]
 #
@@ -35,3 +36,5 @@ run() {  # store, mode, export
 for store in contacts calendar notes inbox; do
     run "$store" read TARN_GetObjectStoreForOL
 done
+# Eudora has no whole-store read: one TARN_GetSingleObjectForEU per message.
+run eudora read TARN_GetSingleObjectForEU

@@ -4,8 +4,12 @@
 // the backend and the server at work and nothing else.
 //
 //   tarnex_store_probe contacts|calendar|notes|inbox [count] [read|replace]
+//   tarnex_store_probe eudora [count] [read]
 //
-// Prints the number of records the export handled.
+// The Eudora mode reads count messages of one mailbox over the simulated
+// Eudora, one TARN_GetSingleObjectForEU each as a host must, in a small tree
+// of folders and mailboxes. Prints the number of records the exports
+// handled.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "pim_stores.h"
+#include "simpim/eudora_server.h"
 #include "tarnex/tarnex.h"
 #include "tarnex/tarnex_inproc.h"
 
@@ -32,7 +37,10 @@ constexpr StoreName kStores[] = {
 };
 
 [[noreturn]] void Usage() {
-    std::fputs("usage: tarnex_store_probe contacts|calendar|notes|inbox [count] [read|replace]\n", stderr);
+    std::fputs(
+        "usage: tarnex_store_probe contacts|calendar|notes|inbox [count] [read|replace]\n"
+        "       tarnex_store_probe eudora [count] [read]\n",
+        stderr);
     std::exit(2);
 }
 
@@ -51,10 +59,56 @@ struct HostRecords {
     PimRecordList list{};
 };
 
+// Three folders of three mailboxes with a message each, then the mailbox
+// read, "Projects", holding count messages with a 20 KB body of CR LF lines
+// like the Inbox's.
+int ReadEudora(std::size_t count) {
+    static simpim::EudoraServer eudora;
+    simpim::EudoraStore& tree = eudora.Store();
+    for (int f = 0; f < 3; ++f) {
+        simpim::EudoraMailbox& folder =
+            tree.AddFolder(tree.Root(), tarnex_bench::Text("Folder " + std::to_string(f)));
+        for (int m = 0; m < 3; ++m) {
+            simpim::EudoraMailbox& mailbox =
+                tree.AddMailbox(folder, tarnex_bench::Text("Mailbox " + std::to_string(3 * f + m)));
+            tree.AddMessage(mailbox, {.subject = u"Filed", .body = u"Filed mail"});
+        }
+    }
+    simpim::EudoraMailbox& target = tree.AddMailbox(tree.Root(), u"Projects");
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string n = std::to_string(k);
+        const std::string line =
+            "Line of message " + n + ": the quick brown fox jumps over the lazy dog.\r\n";
+        std::string body;
+        while (body.size() + line.size() < tarnex_bench::kMessageBodyBytes) body += line;
+        tree.AddMessage(target, {.to = u"user@example.com",
+                                 .from = u"List Server <list@example.com>",
+                                 .subject = tarnex_bench::Text("Digest number " + n),
+                                 .cc = tarnex_bench::Text("member" + n + "@example.com"),
+                                 .date = u"Tue, 09 Jan 2001 09:05:00 +0100",
+                                 .body = tarnex_bench::Text(body)});
+    }
+    tarnex_RegisterServer("Eudora.EuApplication.1", &simpim::EudoraServer::Factory, &eudora);
+    if (InitializeTARN(TARN_PIM_EUDORA) != TARN_INITIALIZED) return 1;
+    MessageRecord record;
+    for (std::size_t k = 1; k <= count; ++k) {
+        const std::string id = "Projects_" + std::to_string(count) + "_" + std::to_string(k);
+        if (TARN_GetSingleObjectForEU(&record, id.c_str(), TARN_STORE_INBOX) != TARN_OK) return 1;
+    }
+    std::printf("%zu records\n", count);
+    UninitializeTARN();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) Usage();
+    if (std::string_view(argv[1]) == "eudora") {
+        const std::size_t count = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1000;
+        if (count == 0 || (argc > 3 && std::string_view(argv[3]) != "read")) Usage();
+        return ReadEudora(count);
+    }
     const StoreName* store = nullptr;
     for (const StoreName& s : kStores) {
         if (s.name == argv[1]) store = &s;

@@ -36,6 +36,10 @@ void MessageBodyWriter::Emit(std::string_view bytes) noexcept {
     used_ += fits;
 }
 
+void MessageBodyWriter::EmitByte(char byte) noexcept {
+    if (used_ + 1 < size_) field_[used_++] = byte;
+}
+
 // What the last piece left open: a CR whose LF may come now, or the start
 // of "END:VBODY". That start holds no other "E" and no CR, so on a mismatch
 // it goes on as it is and the byte that did not match is read afresh.
@@ -78,18 +82,18 @@ bool MessageBodyWriter::Take(std::string_view bytes) noexcept {
             if (next + 1 == bytes.size()) {
                 pendingReturn_ = true;
             } else if (bytes[next + 1] == '\n') {
-                Emit("\n");
+                EmitByte('\n');
                 i = next + 2;
                 continue;
             } else {
-                Emit("\r");
+                EmitByte('\r');
             }
             i = next + 1;
             continue;
         }
         const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - next);
         if (bytes.substr(next, available) != kBodyEnd.substr(0, available)) {
-            Emit("E");
+            EmitByte('E');
             i = next + 1;
         } else if (available == kBodyEnd.size()) {
             Emit("/");

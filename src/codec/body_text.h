@@ -40,6 +40,7 @@ public:
 
 private:
     void Emit(std::string_view bytes) noexcept;
+    void EmitByte(char byte) noexcept;
     std::size_t Settle(std::string_view bytes) noexcept;
 
     char* field_;

@@ -8,7 +8,8 @@
 namespace tarnex::codec {
 namespace {
 
-constexpr std::string_view kSoftLineBreak = "=0D=0A=\n";
+constexpr char kSoftLineBreakText[] = "=0D=0A=\n";
+constexpr std::string_view kSoftLineBreak = kSoftLineBreakText;
 
 // The length of the longest prefix of the room's bytes (the escaped text
 // went on past them) that does not end between the two bytes of a
@@ -59,17 +60,25 @@ bool FieldValueWriter::Begin() noexcept {
 
 void FieldValueWriter::Put(const char* bytes, std::size_t count) noexcept {
     const std::size_t fits = std::min(count, room_ - used_);
-    if (fits <= 8) {
-        // An escape pair or a short run: not worth a call.
-        for (std::size_t k = 0; k < fits; ++k) out_[used_ + k] = bytes[k];
-    } else {
-        std::memcpy(out_ + used_, bytes, fits);
-    }
+    std::memcpy(out_ + used_, bytes, fits);
     used_ += fits;
     overflowed_ = overflowed_ || fits < count;
 }
 
-// Runs between the bytes that need work are copied whole.
+// An escape pair or a soft line break: one move when it fits whole.
+template <std::size_t N>
+void FieldValueWriter::PutWhole(const char (&bytes)[N]) noexcept {
+    constexpr std::size_t kCount = N - 1;  // without the literal's zero
+    if (room_ - used_ >= kCount) {
+        std::memcpy(out_ + used_, bytes, kCount);
+        used_ += kCount;
+    } else {
+        Put(bytes, kCount);
+    }
+}
+
+// Runs between the bytes that need work are copied whole, straight from
+// the piece into the field.
 bool FieldValueWriter::Escape(std::string_view bytes) noexcept {
     std::size_t i = 0;
     if (pendingReturn_) {
@@ -81,36 +90,40 @@ bool FieldValueWriter::Escape(std::string_view bytes) noexcept {
             Put("\r", 1);  // a lone carriage return passes unchanged
         }
     }
-    NextByte zero('\0', bytes), backslash('\\', bytes), semicolon(';', bytes), carriageReturn('\r', bytes);
     while (i < bytes.size() && !overflowed_) {
-        const std::size_t next =
-            std::min({zero.At(i), backslash.At(i), semicolon.At(i), carriageReturn.At(i)});
-        Put(bytes.data() + i, next - i);
-        if (next == bytes.size() || overflowed_) {
+        const std::size_t left = bytes.size() - i;
+        const std::size_t limit = std::min(left, room_ - used_);
+        const std::size_t run = CopyUntilAny<'\0', '\\', ';', '\r'>(bytes.data() + i, limit, out_ + used_);
+        used_ += run;
+        i += run;
+        if (i == bytes.size()) {
             break;
         }
-        switch (bytes[next]) {
+        switch (bytes[i]) {
             case '\0':
                 ended_ = true;
                 return false;
             case '\\':
-                Put("\\\\", 2);
+                PutWhole("\\\\");
                 break;
             case ';':
-                Put("\\;", 2);
+                PutWhole("\\;");
                 break;
-            default:  // '\r'
-                if (next + 1 == bytes.size()) {
+            case '\r':
+                if (i + 1 == bytes.size()) {
                     pendingReturn_ = true;  // the next piece decides
-                } else if (bytes[next + 1] == '\n') {
-                    Put(kSoftLineBreak.data(), kSoftLineBreak.size());
-                    i = next + 2;
-                    continue;
+                } else if (bytes[i + 1] == '\n') {
+                    PutWhole(kSoftLineBreakText);
+                    ++i;
                 } else {
                     Put("\r", 1);
                 }
+                break;
+            default:  // the room ran out before the byte
+                overflowed_ = true;
+                return false;
         }
-        i = next + 1;
+        ++i;
     }
     return !overflowed_;
 }

@@ -45,6 +45,8 @@ private:
 
     bool Begin() noexcept;
     void Put(const char* bytes, std::size_t count) noexcept;
+    template <std::size_t N>
+    void PutWhole(const char (&bytes)[N]) noexcept;
     bool Escape(std::string_view bytes) noexcept;
 
     char* field_;

@@ -47,6 +47,7 @@ protected:
         ids.task = Name(outlook.AddItem(simpim::TaskClass()), "$task");
         ids.note = Name(outlook.AddItem(simpim::NoteClass()), "$note");
         ids.sent = Name(outlook.AddItem(simpim::kFolderSentMail, simpim::MailClass()), "$sent");
+        for (int k = 0; k < 2; ++k) outlook.AddItem(simpim::kFolderInbox, simpim::MailClass());
         outlook.Folder(simpim::kFolderContacts).At(0).Set("LastName", Variant(u"Doe"));
         outlook.Folder(simpim::kFolderSentMail).At(0).Set("ReceivedTime", Variant(Date{36910.375}));
         tarnex_SetMessageBoxHandler([](const char*, void*) {}, nullptr);
@@ -325,6 +326,19 @@ const Scenario kScenarios[] = {
       "~MAPIFolder[Notes]", "NameSpace.GetDefaultFolder(12)", "MAPIFolder[Notes].EntryID",
       "MAPIFolder[Notes].EntryID", "NoteItem.CreationTime", "NoteItem.LastModificationTime",
       "NoteItem.Subject", "NoteItem.Body", "~MAPIFolder[Notes]"}},
+    {"whole calendar store read", true,
+     [](const Library& lib, const Ids&) {
+         HostList<CalendarRecord> host(2);
+         lib.GetObjectStoreForOL(&host.list, TARN_STORE_CALENDAR);
+     },
+     // Each position is placed anew against both counts; no message class
+     // is asked, and the appointment stays in its slot beside the task.
+     Joined({{"Items[Calendar].Count", "Items[Tasks].Count", "Items[Calendar].Item(1)",
+              "AppointmentItem.Class", "AppointmentItem.EntryID"},
+             Members("AppointmentItem", "Subject Body Start End Importance Location"),
+             {"Items[Calendar].Count", "Items[Tasks].Count", "Items[Tasks].Item(1)", "TaskItem.Class",
+              "TaskItem.EntryID"},
+             Members("TaskItem", "Subject Body StartDate DueDate DateCompleted Importance Complete")})},
     {"whole note store read",
      true,
      [](const Library& lib, const Ids&) {
@@ -408,6 +422,17 @@ const Scenario kScenarios[] = {
       "MailItem.ReplyRecipientNames",
       "MailItem.Subject",
       "MailItem.Body"}},
+    {"whole Inbox read", true,
+     [](const Library& lib, const Ids&) {
+         HostList<MessageRecord> host(2);
+         lib.GetObjectStoreForOL(&host.list, TARN_STORE_INBOX);
+     },
+     Joined({{"Items[Inbox].Item(1)", "MailItem.Class", "MailItem.EntryID"},
+             Members("MailItem",
+                     "UnRead ReceivedTime SentOnBehalfOfName To CC ReplyRecipientNames Subject Body"),
+             {"Items[Inbox].Item(2)", "~MailItem", "MailItem.Class", "MailItem.EntryID"},
+             Members("MailItem",
+                     "UnRead ReceivedTime SentOnBehalfOfName To CC ReplyRecipientNames Subject Body")})},
     {"message added to the Outbox",
      true,
      [](const Library& lib, const Ids&) {
