@@ -5,15 +5,17 @@
 # record. One callgrind run per store, collecting only inside the export; for
 # Eudora, inside each single-message read of one mailbox.
 #
-#   bash bench/callgrind_split.sh [BUILD_DIR] [COUNT]
+#   bash bench/callgrind_split.sh [BUILD_DIR] [COUNT] [read|replace]
 #
 # BUILD_DIR is a RelWithDebInfo build with TARNEX_BUILD_BENCH=ON (default:
 # build); COUNT the items per store (default 1000). Needs valgrind and
-# python3. Takes about half a minute at 1000 items.
+# python3. Takes about half a minute at 1000 items. "replace" splits whole-store
+# replacements of the Outlook stores instead of reads (about a minute).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="${1:-build}"
 count="${2:-1000}"
+mode="${3:-read}"
 probe="$build/bench/tarnex_store_probe"
 if [ ! -x "$probe" ]; then
     echo "no $probe: build the benchmarks first (TARNEX_BUILD_BENCH=ON)" >&2
@@ -33,6 +35,12 @@ run() {  # store, mode, export
     python3 "$here/callgrind_split.py" "$out" "$count"
 }
 
+if [ "$mode" = replace ]; then
+    for store in contacts calendar notes inbox; do
+        run "$store" replace TARN_SetObjectStoreForOL
+    done
+    exit 0
+fi
 for store in contacts calendar notes inbox; do
     run "$store" read TARN_GetObjectStoreForOL
 done

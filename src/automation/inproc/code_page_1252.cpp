@@ -17,7 +17,18 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-char16_t Decode(unsigned char byte) { return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : byte; }
+constexpr char16_t Decode(unsigned char byte) { return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : byte; }
+
+// Decode for every byte, so that text decodes by one lookup a byte.
+struct DecodeTable {
+    char16_t wide[256];
+};
+constexpr DecodeTable MakeDecodeTable() {
+    DecodeTable table{};
+    for (unsigned byte = 0; byte < 256; ++byte) table.wide[byte] = Decode(static_cast<unsigned char>(byte));
+    return table;
+}
+constexpr DecodeTable kDecode = MakeDecodeTable();
 
 // The byte for c, or '?' when the page lacks it.
 char Encode(char16_t c) {
@@ -33,10 +44,12 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 }  // namespace
 
+// One character per byte, so the text is sized once and written by index:
+// appending character by character costs several times the conversion.
 std::u16string Cp1252ToWide(std::string_view ansi) {
-    std::u16string wide;
-    wide.reserve(ansi.size());
-    for (char c : ansi) wide += Decode(static_cast<unsigned char>(c));
+    std::u16string wide(ansi.size(), u'\0');
+    char16_t* out = wide.data();
+    for (std::size_t i = 0; i < ansi.size(); ++i) out[i] = kDecode.wide[static_cast<unsigned char>(ansi[i])];
     return wide;
 }
 

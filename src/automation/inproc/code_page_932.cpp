@@ -76,23 +76,28 @@ bool IsCp932LeadByte(unsigned char byte) noexcept {
 // (at the end, or before a byte that cannot trail) becomes '?' on its own
 // and the next byte is read afresh.
 std::u16string Cp932ToWide(std::string_view ansi) {
-    std::u16string wide;
-    wide.reserve(ansi.size());
+    // At most one character per byte: sized once, written by index, cut to
+    // what was written (appending character by character costs several
+    // times the conversion).
+    std::u16string wide(ansi.size(), u'\0');
+    char16_t* out = wide.data();
+    std::size_t written = 0;
     for (std::size_t i = 0; i < ansi.size(); ++i) {
         const auto byte = static_cast<unsigned char>(ansi[i]);
         if (!IsCp932LeadByte(byte)) {
-            wide += DecodeSingle(byte);
+            out[written++] = DecodeSingle(byte);
             continue;
         }
         const auto trail = i + 1 < ansi.size() ? static_cast<unsigned char>(ansi[i + 1]) : 0;
         if (!IsTrailByte(trail)) {
-            wide += kBrokenLead;
+            out[written++] = kBrokenLead;
             continue;
         }
         const char16_t c = kCp932Rows[RowOf(byte)][trail - kTrailFirst];
-        wide += c != 0 ? c : kDefaultWide;
+        out[written++] = c != 0 ? c : kDefaultWide;
         ++i;
     }
+    wide.resize(written);
     return wide;
 }
 
