@@ -39,6 +39,10 @@ void GetTextInto(const DispatchRef& object, Dispid dispid, AnsiSink& sink);
 // runtime converts it to a BSTR, and fails as that conversion fails.
 void TextInto(const Variant& value, AnsiSink& sink);
 bool HasText(const Variant& value);
+// True when two values read give the same text: compared as they stand,
+// converted only when a character outside ASCII could make two texts the
+// same in the code page.
+bool SameText(const Variant& a, const Variant& b);
 std::int32_t GetInt(const DispatchRef& object, Dispid dispid, std::initializer_list<Variant> args = {});
 bool GetBool(const DispatchRef& object, Dispid dispid);
 double GetDate(const DispatchRef& object, Dispid dispid);

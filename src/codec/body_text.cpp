@@ -1,9 +1,10 @@
 #include "codec/body_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
-#include "codec/next_byte.h"
+#include "codec/byte_scan.h"
 
 namespace tarnex::codec {
 
@@ -72,39 +73,74 @@ std::size_t MessageBodyWriter::Settle(std::string_view bytes) noexcept {
 bool MessageBodyWriter::Take(std::string_view bytes) noexcept {
     if (size_ == 0 || used_ == size_ - 1) return false;
     std::size_t i = Settle(bytes);
-    codec::NextByte endStart('E', bytes), carriageReturn('\r', bytes);
-    while (i < bytes.size() && used_ < size_ - 1) {
-        // Runs without "E" or CR go on whole.
-        const std::size_t next = std::min(endStart.At(i), carriageReturn.At(i));
-        Emit(bytes.substr(i, next - i));
-        if (next == bytes.size()) break;
-        if (bytes[next] == '\r') {
-            if (next + 1 == bytes.size()) {
-                pendingReturn_ = true;
-            } else if (bytes[next + 1] == '\n') {
-                EmitByte('\n');
-                i = next + 2;
-                continue;
-            } else {
-                EmitByte('\r');
+    const char* in = bytes.data();
+    const std::size_t count = bytes.size();
+    // The field's end less its zero; kept in locals while the piece runs.
+    char* const end = field_ + size_ - 1;
+    char* out = field_ + used_;
+    while (i < count && out < end) {
+        // Lines of text, with room to spare: blocks of 16 bytes without "E"
+        // or CR copied whole, the CR LF ending a line turned into LF on the
+        // way. Anything else is left to the steps below.
+        for (;;) {
+            const std::size_t span = std::min(count - i, static_cast<std::size_t>(end - out));
+            if (span < kByteBlock) break;
+            const char* from = in + i;
+            const char* const last = from + (span - kByteBlock);  // the last block that fits
+            unsigned mask;
+            while ((mask = MatchMask<'\r', 'E'>(from)) == 0) {
+                std::memcpy(out, from, kByteBlock);
+                out += kByteBlock;
+                from += kByteBlock;
+                if (from > last) break;
             }
-            i = next + 1;
+            i = static_cast<std::size_t>(from - in);
+            if (mask == 0) continue;
+            const auto at = static_cast<std::size_t>(std::countr_zero(mask));
+            CopyShort(out, from, at);
+            out += at;
+            i += at;
+            if (in[i] != '\r' || count - i < 2 || in[i + 1] != '\n') break;
+            *out++ = '\n';
+            i += 2;
+        }
+        if (i == count || out == end) break;
+        // Runs without "E" or CR go on whole, straight into the field.
+        const auto room = static_cast<std::size_t>(end - out);
+        const std::size_t run = CopyUntilAny<'\r', 'E'>(in + i, std::min(count - i, room), out);
+        out += run;
+        i += run;
+        if (i == count || run == room) break;
+        if (in[i] == '\r') {
+            if (i + 1 == count) {
+                pendingReturn_ = true;
+                ++i;
+            } else if (in[i + 1] == '\n') {
+                *out++ = '\n';
+                i += 2;
+            } else {
+                *out++ = '\r';
+                ++i;
+            }
             continue;
         }
-        const std::size_t available = std::min(kBodyEnd.size(), bytes.size() - next);
-        if (bytes.substr(next, available) != kBodyEnd.substr(0, available)) {
+        used_ = static_cast<std::size_t>(out - field_);
+        const std::size_t available = std::min(kBodyEnd.size(), count - i);
+        if (bytes.substr(i, available) != kBodyEnd.substr(0, available)) {
             EmitByte('E');
-            i = next + 1;
+            ++i;
         } else if (available == kBodyEnd.size()) {
             Emit("/");
             Emit(kBodyEnd);
-            i = next + available;
+            i += available;
         } else {
             held_ = available;  // the next piece decides
-            i = bytes.size();
+            i = count;
         }
+        out = field_ + used_;
     }
-    return used_ < size_ - 1;
+    used_ = static_cast<std::size_t>(out - field_);
+    return out < end;
 }
 
 void MessageBodyWriter::Finish() noexcept {

@@ -11,29 +11,38 @@ constexpr std::string_view kWeekdays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "F
 constexpr std::string_view kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-// value (0 <= value < 10^width) as width decimal digits, zero-padded.
-void AppendDigits(std::string& out, int value, int width) {
-    char digits[4];
-    for (int i = width - 1; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
+// A date text built in place: each part written at once, the string made
+// at the end.
+class DateText {
+public:
+    // value (0 <= value < 10^width) as width decimal digits, zero-padded.
+    DateText& Digits(int value, int width) noexcept {
+        for (int i = width - 1; i >= 0; --i) {
+            text_[used_ + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+        used_ += static_cast<std::size_t>(width);
+        return *this;
     }
-    out.append(digits, static_cast<std::size_t>(width));
-}
+    DateText& Text(std::string_view text) noexcept {
+        text.copy(text_ + used_, text.size());
+        used_ += text.size();
+        return *this;
+    }
+    std::string Done() const { return std::string(text_, used_); }
+
+private:
+    char text_[32];  // the longest, the mail date, has 25
+    std::size_t used_ = 0;
+};
 
 std::string FormatBasic(const DateFields& f, bool withTime) {
-    std::string out;
-    out.reserve(15);
-    AppendDigits(out, f.year, 4);
-    AppendDigits(out, f.month, 2);
-    AppendDigits(out, f.day, 2);
+    DateText out;
+    out.Digits(f.year, 4).Digits(f.month, 2).Digits(f.day, 2);
     if (withTime) {
-        out.push_back('T');
-        AppendDigits(out, f.hour, 2);
-        AppendDigits(out, f.minute, 2);
-        AppendDigits(out, f.second, 2);
+        out.Text("T").Digits(f.hour, 2).Digits(f.minute, 2).Digits(f.second, 2);
     }
-    return out;
+    return out.Done();
 }
 
 // The runtime's ctime layout with "," behind the weekday, but with names of
@@ -47,22 +56,12 @@ std::string FormatMailDate(const DateFields& wallClock) {
     if (!local) {
         return {};
     }
-    std::string out;
-    out.reserve(25);
-    out.append(kWeekdays[WeekdayOf(local->year, local->month, local->day)]);
-    out.append(", ");
-    out.append(kMonths[local->month - 1]);
-    out.push_back(' ');
-    AppendDigits(out, local->day, 2);
-    out.push_back(' ');
-    AppendDigits(out, local->hour, 2);
-    out.push_back(':');
-    AppendDigits(out, local->minute, 2);
-    out.push_back(':');
-    AppendDigits(out, local->second, 2);
-    out.push_back(' ');
-    AppendDigits(out, local->year, 4);
-    return out;
+    DateText out;
+    out.Text(kWeekdays[WeekdayOf(local->year, local->month, local->day)]).Text(", ");
+    out.Text(kMonths[local->month - 1]).Text(" ").Digits(local->day, 2).Text(" ");
+    out.Digits(local->hour, 2).Text(":").Digits(local->minute, 2).Text(":").Digits(local->second, 2);
+    out.Text(" ").Digits(local->year, 4);
+    return out.Done();
 }
 
 // The leading decimal digits of text[start, start + length); characters

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "codec/next_byte.h"
+#include "codec/byte_scan.h"
 
 namespace tarnex::codec {
 namespace {
@@ -36,13 +36,14 @@ std::size_t CutBeforeSplitCharacter(const char* text, std::size_t room) noexcept
 
 }  // namespace
 
-bool FieldValueWriter::Begin() noexcept {
+inline bool FieldValueWriter::Begin() noexcept {
     state_ = State::Done;  // unless there is room below
     if (field_ == nullptr || fieldSize_ <= 0) {
         return false;
     }
     const auto size = static_cast<std::size_t>(fieldSize_);
-    const void* zero = std::memchr(field_, '\0', size);
+    // Most values go into an empty field.
+    const void* zero = field_[0] == '\0' ? field_ : std::memchr(field_, '\0', size);
     if (zero == nullptr) {
         field_[size - 1] = '\0';
         return false;
@@ -52,80 +53,98 @@ bool FieldValueWriter::Begin() noexcept {
     if (size - length < reserved) {
         return false;  // full: not even the separator fits
     }
-    out_ = field_ + length;
-    room_ = size - length - reserved;
+    start_ = field_ + length;
+    next_ = start_;
+    end_ = start_ + (size - length - reserved);
     state_ = State::Writing;
     return true;
 }
 
-void FieldValueWriter::Put(const char* bytes, std::size_t count) noexcept {
-    const std::size_t fits = std::min(count, room_ - used_);
-    std::memcpy(out_ + used_, bytes, fits);
-    used_ += fits;
-    overflowed_ = overflowed_ || fits < count;
-}
+namespace {
 
-// An escape pair or a soft line break: one move when it fits whole.
-template <std::size_t N>
-void FieldValueWriter::PutWhole(const char (&bytes)[N]) noexcept {
-    constexpr std::size_t kCount = N - 1;  // without the literal's zero
-    if (room_ - used_ >= kCount) {
-        std::memcpy(out_ + used_, bytes, kCount);
-        used_ += kCount;
-    } else {
-        Put(bytes, kCount);
+// The write position while a piece is escaped, kept in locals: a store
+// through char* could alias the writer's members, which would then be read
+// again after every byte written.
+struct Cursor {
+    char* next;
+    char* end;
+    bool overflowed = false;
+
+    void Put(const char* bytes, std::size_t count) noexcept {
+        const std::size_t fits = std::min(count, static_cast<std::size_t>(end - next));
+        std::memcpy(next, bytes, fits);
+        next += fits;
+        overflowed = overflowed || fits < count;
     }
-}
+    // An escape pair or a soft line break: one move when it fits whole.
+    template <std::size_t N>
+    void PutWhole(const char (&bytes)[N]) noexcept {
+        constexpr std::size_t kCount = N - 1;  // without the literal's zero
+        if (static_cast<std::size_t>(end - next) >= kCount) {
+            std::memcpy(next, bytes, kCount);
+            next += kCount;
+        } else {
+            Put(bytes, kCount);
+        }
+    }
+};
+
+}  // namespace
 
 // Runs between the bytes that need work are copied whole, straight from
 // the piece into the field.
 bool FieldValueWriter::Escape(std::string_view bytes) noexcept {
+    const char* in = bytes.data();
+    const std::size_t count = bytes.size();
+    Cursor out{next_, end_};
     std::size_t i = 0;
     if (pendingReturn_) {
         pendingReturn_ = false;
-        if (!bytes.empty() && bytes[0] == '\n') {
-            Put(kSoftLineBreak.data(), kSoftLineBreak.size());
+        if (count != 0 && in[0] == '\n') {
+            out.Put(kSoftLineBreak.data(), kSoftLineBreak.size());
             i = 1;
         } else {
-            Put("\r", 1);  // a lone carriage return passes unchanged
+            out.Put("\r", 1);  // a lone carriage return passes unchanged
         }
     }
-    while (i < bytes.size() && !overflowed_) {
-        const std::size_t left = bytes.size() - i;
-        const std::size_t limit = std::min(left, room_ - used_);
-        const std::size_t run = CopyUntilAny<'\0', '\\', ';', '\r'>(bytes.data() + i, limit, out_ + used_);
-        used_ += run;
+    while (i < count && !out.overflowed) {
+        const std::size_t limit = std::min(count - i, static_cast<std::size_t>(out.end - out.next));
+        const std::size_t run = CopyUntilAny<'\0', '\\', ';', '\r'>(in + i, limit, out.next);
+        out.next += run;
         i += run;
-        if (i == bytes.size()) {
+        if (i == count) {
             break;
         }
-        switch (bytes[i]) {
+        switch (in[i]) {
             case '\0':
                 ended_ = true;
-                return false;
+                break;
             case '\\':
-                PutWhole("\\\\");
+                out.PutWhole("\\\\");
                 break;
             case ';':
-                PutWhole("\\;");
+                out.PutWhole("\\;");
                 break;
             case '\r':
-                if (i + 1 == bytes.size()) {
+                if (i + 1 == count) {
                     pendingReturn_ = true;  // the next piece decides
-                } else if (bytes[i + 1] == '\n') {
-                    PutWhole(kSoftLineBreakText);
+                } else if (in[i + 1] == '\n') {
+                    out.PutWhole(kSoftLineBreakText);
                     ++i;
                 } else {
-                    Put("\r", 1);
+                    out.Put("\r", 1);
                 }
                 break;
             default:  // the room ran out before the byte
-                overflowed_ = true;
-                return false;
+                out.overflowed = true;
+                break;
         }
+        if (ended_) break;
         ++i;
     }
-    return !overflowed_;
+    next_ = out.next;
+    overflowed_ = out.overflowed;
+    return !overflowed_ && !ended_;
 }
 
 bool FieldValueWriter::Take(std::string_view bytes) noexcept {
@@ -147,9 +166,13 @@ void FieldValueWriter::Finish() noexcept {
     }
     state_ = State::Done;
     if (pendingReturn_ && !overflowed_) {
-        Put("\r", 1);
+        Cursor out{next_, end_};
+        out.Put("\r", 1);
+        next_ = out.next;
+        overflowed_ = out.overflowed;
     }
-    char* end = out_ + (overflowed_ ? CutBeforeSplitCharacter(out_, room_) : used_);
+    const auto room = static_cast<std::size_t>(end_ - start_);
+    char* end = overflowed_ ? start_ + CutBeforeSplitCharacter(start_, room) : next_;
     if (appendSeparator_) {
         *end++ = ';';
     }

@@ -44,9 +44,6 @@ private:
     enum class State : std::uint8_t { NotBegun, Writing, Done };
 
     bool Begin() noexcept;
-    void Put(const char* bytes, std::size_t count) noexcept;
-    template <std::size_t N>
-    void PutWhole(const char (&bytes)[N]) noexcept;
     bool Escape(std::string_view bytes) noexcept;
 
     char* field_;
@@ -56,9 +53,9 @@ private:
     bool overflowed_ = false;
     bool pendingReturn_ = false;  // a piece ended in CR: its LF may follow
     bool ended_ = false;          // the value's zero byte was seen
-    char* out_ = nullptr;         // where the value starts
-    std::size_t room_ = 0;
-    std::size_t used_ = 0;
+    char* start_ = nullptr;       // where the value starts
+    char* next_ = nullptr;        // where its next byte goes
+    char* end_ = nullptr;         // the end of its room (the separator and zero are behind)
 };
 
 }  // namespace tarnex::codec

@@ -65,30 +65,12 @@ bool HasText(const DispatchRef& item, automation::Dispid property) {
     return automation::HasText(automation::Get(item, property));
 }
 
-// Compares converted text with a text piece by piece, as it arrives.
-class SameText final : public automation::AnsiSink {
-public:
-    explicit SameText(std::string_view expected) noexcept : rest_(expected) {}
-    bool Take(std::string_view bytes) noexcept override {
-        same_ = rest_.starts_with(bytes);
-        if (same_) rest_.remove_prefix(bytes.size());
-        return same_;
-    }
-    bool Same() const noexcept { return same_ && rest_.empty(); }
-
-private:
-    std::string_view rest_;
-    bool same_ = true;
-};
-
 // True when the mailing address is set and is, text for text, the given
 // composite address. Both are read anew: nothing is cached between reads.
 bool MailingAddressIs(const DispatchRef& item, automation::Dispid composite) {
-    const std::string mailing = automation::GetText(item, contact::kMailingAddress);
-    if (mailing.empty()) return false;
-    SameText same(mailing);
-    automation::GetTextInto(item, composite, same);
-    return same.Same();
+    const automation::Variant mailing = automation::Get(item, contact::kMailingAddress);
+    if (!automation::HasText(mailing)) return false;
+    return automation::SameText(mailing, automation::Get(item, composite));
 }
 
 void FillAddresses(ContactRecord& record, const DispatchRef& item) {

@@ -5,7 +5,8 @@
 namespace tarnex::records {
 
 std::string_view FieldText(const char* field, std::size_t size) noexcept {
-    const void* zero = std::memchr(field, 0, size);
+    // Most fields looked at are still empty.
+    const void* zero = size != 0 && field[0] == '\0' ? field : std::memchr(field, 0, size);
     return {field, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : size};
 }
 

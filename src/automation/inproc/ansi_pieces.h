@@ -1,19 +1,22 @@
 // The conversions' output buffer: converted bytes gathered on the stack and
-// handed to the sink a piece at a time, and the copy of plain ASCII runs in
-// blocks rather than one character at a time.
+// handed to the sink a piece at a time, and plain ASCII runs converted a
+// block at a time rather than one character at a time.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 #include "automation/code_page.h"
+#include "automation/inproc/ascii_blocks.h"
 
 namespace tarnex::automation::inproc {
 
 class AnsiPieces {
 public:
     // Room for any one character (and for an ASCII block) is always left.
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kAsciiBlock;
 
     explicit AnsiPieces(AnsiSink& sink) noexcept : sink_(sink) {}
 
@@ -22,15 +25,24 @@ public:
         if (used_ + kBlock <= sizeof buffer_) return true;
         return Flush();
     }
-    // Copies the next kBlock units when all of them are ASCII (each the
-    // byte of the same value in every page we convert to).
-    bool PutAsciiBlock(const char16_t* units) noexcept {
-        char16_t any = 0;
-        for (std::size_t k = 0; k < kBlock; ++k) any |= units[k];
-        if (any >= 0x80) return false;
-        for (std::size_t k = 0; k < kBlock; ++k) buffer_[used_ + k] = static_cast<char>(units[k]);
-        used_ += kBlock;
-        return true;
+    // Converts the leading ASCII characters of the next count units, as many
+    // as there is room for, and returns how many there were.
+    std::size_t PutAscii(const char16_t* units, std::size_t count) noexcept {
+        if (count < kBlock) {
+            const std::size_t run = PutAsciiTail(units, count);  // MakeRoom left room for a block
+            used_ += run;
+            return run;
+        }
+        const std::size_t blocks = std::min(count, sizeof buffer_ - used_) / kBlock;
+        char* out = buffer_ + used_;
+        std::size_t done = 0;
+        for (std::size_t k = 0; k < blocks; ++k) {
+            const std::size_t run = NarrowAsciiBlock(units + done, out + done);
+            done += run;
+            if (run < kBlock) break;
+        }
+        used_ += done;
+        return done;
     }
     void Put(char byte) noexcept { buffer_[used_++] = byte; }
     bool Flush() {
@@ -40,6 +52,22 @@ public:
     }
 
 private:
+    // The last few units (fewer than kBlock), as a block of their own padded
+    // with zeros.
+    std::size_t PutAsciiTail(const char16_t* units, std::size_t count) noexcept {
+        char16_t tail[kBlock] = {};
+        if (count >= 8) {
+            std::memcpy(tail, units, 16);
+            std::memcpy(tail + count - 8, units + count - 8, 16);
+        } else if (count >= 4) {
+            std::memcpy(tail, units, 8);
+            std::memcpy(tail + count - 4, units + count - 4, 8);
+        } else {
+            for (std::size_t k = 0; k < count; ++k) tail[k] = units[k];
+        }
+        return std::min(NarrowAsciiBlock(tail, buffer_ + used_), count);
+    }
+
     AnsiSink& sink_;
     std::size_t used_ = 0;
     char buffer_[2048];

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "automation/inproc/ansi_pieces.h"
+#include "automation/inproc/ascii_blocks.h"
 
 namespace tarnex::automation::inproc {
 namespace {
@@ -17,7 +18,9 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-constexpr char16_t Decode(unsigned char byte) { return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : byte; }
+constexpr char16_t Decode(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : byte;
+}
 
 // Decode for every byte, so that text decodes by one lookup a byte.
 struct DecodeTable {
@@ -49,7 +52,15 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 std::u16string Cp1252ToWide(std::string_view ansi) {
     std::u16string wide(ansi.size(), u'\0');
     char16_t* out = wide.data();
-    for (std::size_t i = 0; i < ansi.size(); ++i) out[i] = kDecode.wide[static_cast<unsigned char>(ansi[i])];
+    std::size_t i = 0;
+    while (i < ansi.size()) {
+        if (ansi.size() - i >= kAsciiBlock && WidenAsciiBlock(ansi.data() + i, out + i)) {
+            i += kAsciiBlock;
+            continue;
+        }
+        out[i] = kDecode.wide[static_cast<unsigned char>(ansi[i])];
+        ++i;
+    }
     return wide;
 }
 
@@ -58,8 +69,8 @@ void WideToCp1252(std::u16string_view wide, AnsiSink& sink) {
     std::size_t i = 0;
     while (i < wide.size()) {
         if (!out.MakeRoom()) return;
-        if (wide.size() - i >= AnsiPieces::kBlock && out.PutAsciiBlock(wide.data() + i)) {
-            i += AnsiPieces::kBlock;
+        if (const std::size_t ascii = out.PutAscii(wide.data() + i, wide.size() - i); ascii != 0) {
+            i += ascii;
             continue;
         }
         // A character outside the BMP is one character: one '?'.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "automation/inproc/ansi_pieces.h"
+#include "automation/inproc/ascii_blocks.h"
 
 namespace tarnex::automation::inproc {
 namespace {
@@ -83,6 +84,11 @@ std::u16string Cp932ToWide(std::string_view ansi) {
     char16_t* out = wide.data();
     std::size_t written = 0;
     for (std::size_t i = 0; i < ansi.size(); ++i) {
+        if (ansi.size() - i >= kAsciiBlock && WidenAsciiBlock(ansi.data() + i, out + written)) {
+            i += kAsciiBlock - 1;
+            written += kAsciiBlock;
+            continue;
+        }
         const auto byte = static_cast<unsigned char>(ansi[i]);
         if (!IsCp932LeadByte(byte)) {
             out[written++] = DecodeSingle(byte);
@@ -107,16 +113,11 @@ void WideToCp932(std::u16string_view wide, AnsiSink& sink) {
     std::size_t i = 0;
     while (i < wide.size()) {
         if (!out.MakeRoom()) return;
-        if (wide.size() - i >= AnsiPieces::kBlock && out.PutAsciiBlock(wide.data() + i)) {
-            i += AnsiPieces::kBlock;
+        if (const std::size_t ascii = out.PutAscii(wide.data() + i, wide.size() - i); ascii != 0) {
+            i += ascii;
             continue;
         }
         const char16_t c = wide[i];
-        if (c == 0) {
-            out.Put('\0');
-            ++i;
-            continue;
-        }
         // A character outside the BMP is one character: one '?'.
         if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
         const std::uint16_t code = IsHighSurrogate(c) ? 0 : encoder[c];

@@ -40,12 +40,25 @@ void ExpectRow(const test_cases::CodePageCase& c, ToWide toWide, ToAnsi toAnsi) 
     }
 }
 
+// Each row also behind ASCII text of every length up to two blocks and a
+// half, so that its characters fall at every place of the blocks that
+// ASCII text converts in, and across their ends.
 TEST(CodePageTable, EveryBackendConvertsAlike) {
     for (const test_cases::CodePageCase& c : test_cases::kCodePageCases) {
-        SCOPED_TRACE(std::string(c.name) + " (" + std::to_string(c.codePage) + ")");
-        ExpectRow(
-            c, [&](std::string_view ansi) { return AnsiToWideIn(c.codePage, ansi); },
-            [&](std::u16string_view wide) { return WideToAnsiIn(c.codePage, wide); });
+        for (std::size_t before = 0; before <= 40; ++before) {
+            SCOPED_TRACE(std::string(c.name) + " (" + std::to_string(c.codePage) + ") behind " +
+                         std::to_string(before));
+            const std::string ascii(before, 'x');
+            const std::u16string wide(before, u'x');
+            ExpectRow(
+                c,
+                [&](std::string_view ansi) {
+                    return AnsiToWideIn(c.codePage, ascii + std::string(ansi)).substr(before);
+                },
+                [&](std::u16string_view text) {
+                    return WideToAnsiIn(c.codePage, wide + std::u16string(text)).substr(before);
+                });
+        }
     }
 }
 

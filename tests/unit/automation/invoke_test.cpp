@@ -95,5 +95,30 @@ TEST_F(InvokeTest, GetObjectKeepsNothingAndRejectsNonObjects) {
     }
 }
 
+// Catches a comparison that stops at the characters: two texts that differ
+// only where the code page has no byte are the same text, ASCII never is.
+TEST(SameTextTest, ComparesTheTextsTheCodePageGives) {
+    const struct {
+        std::u16string_view a, b;
+        bool same;
+    } cases[] = {
+        {u"12 Elm St", u"12 Elm St", true},
+        {u"12 Elm St", u"12 Elm Sq", false},
+        {u"12 Elm St", u"12 Elm St ", false},
+        {u"", u"", true},
+        {u"M\u00fcller", u"Muller", false},
+        {u"\u0141od\u017A", u"?od?", true},            // neither letter is in 1252
+        {u"\u0141od\u017A", u"\u0104od\u0179", true},  // nor these
+        {u"a\U0001F600b", u"a?b", true},               // a surrogate pair is one '?'
+        {u"a\U0001F600b", u"a??b", false},
+        {u"a\u0080", u"a?", true},  // a C1 control is not ASCII, and 1252 has no byte for this one
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.a.begin(), c.a.end()));
+        EXPECT_EQ(SameText(Variant(std::u16string(c.a)), Variant(std::u16string(c.b))), c.same);
+    }
+    EXPECT_TRUE(SameText(Variant(int32_t{12}), Variant(std::u16string(u"12"))));
+}
+
 }  // namespace
 }  // namespace tarnex::automation

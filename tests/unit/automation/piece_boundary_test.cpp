@@ -238,5 +238,35 @@ TEST(PieceBoundary, FieldWritersAcrossTheBoundary) {
     }
 }
 
+// Catches a writer that decides a CR, or a start of "END:VBODY", by the
+// bytes behind its piece: each piece ends where the bytes that follow it in
+// memory would complete the sequence, and the next piece does not. The
+// piece's last byte falls at every place of a block.
+TEST(PieceBoundary, WritersNeverReadBehindThePiece) {
+    const struct {
+        std::string_view end, behind;
+    } cases[] = {{"\r", "\n"}, {"E", "ND:VBODY"}, {"END:VBOD", "Y"}};
+    for (const auto& c : cases) {
+        for (std::size_t length = 0; length <= 40; ++length) {
+            SCOPED_TRACE(std::to_string(length) + " bytes before " + Hex(c.end));
+            const std::string memory = std::string(length, 'a') + std::string(c.end) + std::string(c.behind);
+            const std::string_view piece(memory.data(), length + c.end.size());
+            const std::string expected = std::string(piece) + "x";
+            char body[128] = {};
+            codec::MessageBodyWriter bodyWriter(body, sizeof body);
+            bodyWriter.Take(piece);
+            bodyWriter.Take("x");
+            bodyWriter.Finish();
+            EXPECT_EQ(std::string(body), expected);
+            char value[128] = {};
+            codec::FieldValueWriter valueWriter(value, sizeof value, false);
+            valueWriter.Take(piece);
+            valueWriter.Take("x");
+            valueWriter.Finish();
+            EXPECT_EQ(std::string(value), expected);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnex::automation
