@@ -51,10 +51,22 @@ HResult SimObject::Invoke(Dispid dispid, InvokeKind kind, std::span<const Varian
                 return tarnex::automation::kDispException;
             case Fault::Kind::OleStatus:
                 return fault->status;
+#if defined(_WIN32)
+            // On Windows these objects are reached only through COM, from
+            // another module (the COM server DLL or the relay), and no C++
+            // exception may cross a module: 32-bit mingw's unwinder cannot
+            // even find the frames of another module. So the object answers
+            // as a COM server answers such failures.
+            case Fault::Kind::OutOfMemory:
+                return tarnex::automation::kOutOfMemory;
+            case Fault::Kind::CppFailure:
+                return tarnex::automation::kFail;
+#else
             case Fault::Kind::OutOfMemory:
                 throw std::bad_alloc();
             case Fault::Kind::CppFailure:
                 throw std::runtime_error("simulated server failure");
+#endif
             case Fault::Kind::NotAnObject:
                 break;
         }
