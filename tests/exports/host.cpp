@@ -109,10 +109,12 @@ void CollectIds(std::vector<std::string>& ids, const simpim::EudoraMailbox& node
 }  // namespace
 
 std::string ImageOf(std::size_t size, const RecordBytes& fields) {
+    std::map<std::size_t, std::string> texts;  // a later text at an offset replaces an earlier one
+    for (const ExpectedText& e : fields) texts[e.offset] = e.text;
     std::string image(size, '\0');
-    for (const ExpectedText& e : fields) {
-        if (e.offset + e.text.size() >= size) throw std::out_of_range("text past the record");
-        image.replace(e.offset, e.text.size(), e.text);
+    for (const auto& [offset, text] : texts) {
+        if (offset + text.size() >= size) throw std::out_of_range("text past the record");
+        image.replace(offset, text.size(), text);
     }
     return image;
 }

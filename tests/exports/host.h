@@ -105,7 +105,8 @@ inline RecordBytes operator+(RecordBytes head, const RecordBytes& tail) {
 inline std::string Letters(char c, std::size_t n) { return std::string(n, c); }
 inline std::string Byte(int value) { return std::string(1, static_cast<char>(value)); }
 
-// The bytes of a record with these texts and every other byte zero.
+// The bytes of a record with these texts and every other byte zero; of two
+// texts at one offset, the later one.
 std::string ImageOf(std::size_t size, const RecordBytes& fields);
 // A record as a host fills it.
 template <class Record>
