@@ -16,29 +16,27 @@ struct Member {
 };
 
 // Outlook's navigation members and the item methods.
-constexpr Member kMembers[] = {
-    {0x110, "GetNamespace"},
-    {0x10A, "CreateItem"},
-    {0x2105, "Logon"},
-    {0x2103, "Folders"},
-    {0x210B, "GetDefaultFolder"},
-    {0x2109, "GetItemFromID"},
-    {0x3100, "Items"},
-    {0x3001, "Name"},
-    {0x3108, "StoreID"},
-    {0xF01E, "EntryID"},
-    {0x50, "Count"},
-    {0x51, "Item"},
-    {0x54, "Remove"},
-    {0x56, "GetFirst"},
-    {0x57, "GetNext"},
-    {0xF00A, "Class"},
-    {0xF001, "Parent"},
-    {0x1A, "MessageClass"},
-    {0xF048, "Save"},
-    {0xF04A, "Delete"},
-    {0xF034, "Move"},
-};
+constexpr Member kMembers[] = {{0x110, "GetNamespace"},
+                               {0x10A, "CreateItem"},
+                               {0x2105, "Logon"},
+                               {0x2103, "Folders"},
+                               {0x210B, "GetDefaultFolder"},
+                               {0x2109, "GetItemFromID"},
+                               {0x3100, "Items"},
+                               {0x3001, "Name"},
+                               {0x3108, "StoreID"},
+                               {0xF01E, "EntryID"},
+                               {0x50, "Count"},
+                               {0x51, "Item"},
+                               {0x54, "Remove"},
+                               {0x56, "GetFirst"},
+                               {0x57, "GetNext"},
+                               {0xF00A, "Class"},
+                               {0xF001, "Parent"},
+                               {0x1A, "MessageClass"},
+                               {0xF048, "Save"},
+                               {0xF04A, "Delete"},
+                               {0xF034, "Move"}};
 
 struct EudoraMember {
     std::string_view object;
@@ -47,30 +45,28 @@ struct EudoraMember {
 };
 
 // Eudora's members, by the roles the library gives them.
-constexpr EudoraMember kEudoraMembers[] = {
-    {"EuApplication", 0x6, "InMailbox"},
-    {"EuApplication", 0xE, "RootFolder"},
-    {"EuApplication", 0x1C, "MailboxByNumber"},
-    {"EuApplication", 0x1D, "QueueMessage"},
-    {"EuFolder", 0x6, "Folders"},
-    {"EuFolder", 0x8, "MailboxNumber"},
-    {"EuFolder", 0xA, "Messages"},
-    {"EuFolder", 0xB, "Name"},
-    {"EuFolders", 0x0, "Item"},
-    {"EuFolders", 0x1, "Count"},
-    {"EuMessages", 0x0, "Item"},
-    {"EuMessages", 0x1, "Count"},
-    {"EuMessages", 0x2, "ItemByID"},
-    {"EuMessage", 0x2, "Body"},
-    {"EuMessage", 0x5, "Date"},
-    {"EuMessage", 0x6, "From"},
-    {"EuMessage", 0x7, "Header"},
-    {"EuMessage", 0x8, "ID"},
-    {"EuMessage", 0xD, "Status"},
-    {"EuMessage", 0xE, "Subject"},
-    {"EuMessage", 0xF, "To"},
-    {"EuMessage", 0x10, "Move"},
-};
+constexpr EudoraMember kEudoraMembers[] = {{"EuApplication", 0x6, "InMailbox"},
+                                           {"EuApplication", 0xE, "RootFolder"},
+                                           {"EuApplication", 0x1C, "MailboxByNumber"},
+                                           {"EuApplication", 0x1D, "QueueMessage"},
+                                           {"EuFolder", 0x6, "Folders"},
+                                           {"EuFolder", 0x8, "MailboxNumber"},
+                                           {"EuFolder", 0xA, "Messages"},
+                                           {"EuFolder", 0xB, "Name"},
+                                           {"EuFolders", 0x0, "Item"},
+                                           {"EuFolders", 0x1, "Count"},
+                                           {"EuMessages", 0x0, "Item"},
+                                           {"EuMessages", 0x1, "Count"},
+                                           {"EuMessages", 0x2, "ItemByID"},
+                                           {"EuMessage", 0x2, "Body"},
+                                           {"EuMessage", 0x5, "Date"},
+                                           {"EuMessage", 0x6, "From"},
+                                           {"EuMessage", 0x7, "Header"},
+                                           {"EuMessage", 0x8, "ID"},
+                                           {"EuMessage", 0xD, "Status"},
+                                           {"EuMessage", 0xE, "Subject"},
+                                           {"EuMessage", 0xF, "To"},
+                                           {"EuMessage", 0x10, "Move"}};
 
 const simpim::ItemClass* ItemClassNamed(std::string_view objectName) {
     using Getter = const simpim::ItemClass& (*)();

@@ -17,11 +17,7 @@
 #include <vector>
 
 #include "exports/call_trace.h"
-#include "exports/library.h"
-#include "exports/eudora_fixture.h"
-#include "exports/outlook_fixture.h"
-#include "exports/fixed_pims.h"
-#include "exports/record_lists.h"
+#include "exports/host.h"
 
 namespace tarnex_test {
 namespace {
@@ -55,60 +51,47 @@ struct Host {
 };
 
 // Records as a host fills them for writing.
-ContactRecord& ContactToWrite(ContactRecord& r, const char* last) {
-    Fill(r.name, std::string(last) + ";Jane;Q;Dr.;Jr.");
-    Fill(r.fileAs, "Doe, Jane");
-    Fill(r.birthday, "19700102");
-    Fill(r.addresses[0].value, ";;1 Main St;Town;ST;12345;Land");
-    Fill(r.addresses[0].parameters, "HOME");
-    Fill(r.organization, "Acme;Sales");
-    Fill(r.jobTitle, "Chief");
-    Fill(r.phones[0].value, "555 0199");
-    Fill(r.phones[0].parameters, "WORK;VOICE");
-    Fill(r.emails[0].value, "jane@example.com");
-    Fill(r.emails[0].parameters, "INTERNET;PREF");
-    Fill(r.businessHomePage, "http://example.com/");
-    return r;
+RecordBytes ContactToWrite(const char* last) {
+    return {{con::kName, std::string(last) + ";Jane;Q;Dr.;Jr."},
+            {con::kFileAs, "Doe, Jane"},
+            {con::kBirthday, "19700102"},
+            {con::Address(0), ";;1 Main St;Town;ST;12345;Land"},
+            {con::Address(0, true), "HOME"},
+            {con::kOrganization, "Acme;Sales"},
+            {con::kJobTitle, "Chief"},
+            {con::Phone(0), "555 0199"},
+            {con::Phone(0, true), "WORK;VOICE"},
+            {con::Email(0), "jane@example.com"},
+            {con::Email(0, true), "INTERNET;PREF"},
+            {con::kBusinessHomePage, "http://example.com/"}};
 }
-
-CalendarRecord& AppointmentToWrite(CalendarRecord& r) {
-    r.kind = TARN_CALENDAR_APPOINTMENT;
-    Fill(r.fields.subject, "Planning");
-    Fill(r.fields.start, "20010315T093000");
-    Fill(r.fields.end, "20010315T103000");
-    Fill(r.fields.location, "Room 2");
-    Fill(r.fields.body, "Agenda=0D=0Anext");
-    Fill(r.fields.importance, "2");
-    return r;
-}
-
-CalendarRecord& TaskToWrite(CalendarRecord& r) {
-    r.kind = TARN_CALENDAR_TASK;
-    Fill(r.fields.subject, "Taxes");
-    Fill(r.fields.dueDate, "20010420T000000");
-    Fill(r.fields.dateCompleted, "20010419");
-    Fill(r.fields.status, "COMPLETED");
-    Fill(r.fields.categories, "Home");
-    Fill(r.fields.importance, "0");
-    Fill(r.fields.body, "Forms");
-    return r;
-}
-
-NoteRecord& NoteToWrite(NoteRecord& r) {
-    Fill(r.body, "one=0D=0Atwo");
-    Fill(r.categories, "Ideas");
-    return r;
-}
-
-MessageRecord& MailToWrite(MessageRecord& r) {
-    Fill(r.status, "READ");
-    Fill(r.subject, "Minutes");
-    Fill(r.to, "Bob");
-    Fill(r.cc, "Carl");
-    Fill(r.body, "Text\nmore");
-    Fill(r.recipientList1, "|Dan|Eve");
-    Fill(r.originatorList1, "|Ann");
-    return r;
+const RecordBytes kAppointmentToWrite = {{cal::kKind, Byte(TARN_CALENDAR_APPOINTMENT)},
+                                         {cal::kSubject, "Planning"},
+                                         {cal::kStart, "20010315T093000"},
+                                         {cal::kEnd, "20010315T103000"},
+                                         {cal::kLocation, "Room 2"},
+                                         {cal::kBody, "Agenda=0D=0Anext"},
+                                         {cal::kImportance, "2"}};
+const RecordBytes kTaskToWrite = {{cal::kKind, Byte(TARN_CALENDAR_TASK)},
+                                  {cal::kSubject, "Taxes"},
+                                  {cal::kDueDate, "20010420T000000"},
+                                  {cal::kDateCompleted, "20010419"},
+                                  {cal::kStatus, "COMPLETED"},
+                                  {cal::kCategories, "Home"},
+                                  {cal::kImportance, "0"},
+                                  {cal::kBody, "Forms"}};
+const RecordBytes kNoteToWrite = {{note::kBody, "one=0D=0Atwo"}, {note::kCategories, "Ideas"}};
+const RecordBytes kMailToWrite = {{msg::kStatus, "READ"},
+                                  {msg::kSubject, "Minutes"},
+                                  {msg::kTo, "Bob"},
+                                  {msg::kCc, "Carl"},
+                                  {msg::kBody, "Text\nmore"},
+                                  {msg::kRecipientList1, "|Dan|Eve"},
+                                  {msg::kOriginatorList1, "|Ann"}};
+template <class Record>
+Record* Written(Record& record, const RecordBytes& fields) {
+    record = RecordWith<Record>(fields);
+    return &record;
 }
 
 // What a failure in the scenario's calls may legitimately turn into other
@@ -120,7 +103,7 @@ enum class Absorbs {
 };
 
 struct Scenario {
-    const char* name;
+    std::string name;
     std::function<int32_t(const Library&, Host&, const WorldIds&)> act;
     Absorbs absorbs = Absorbs::Nothing;
     int countCalls = 0;
@@ -150,131 +133,106 @@ std::vector<Scenario> Scenarios() {
          [](L l, Host& h, I ids) { return l.GetCreationTimeForOL(&h.number, ids.task.c_str()); }},
         {"modification time",
          [](L l, Host& h, I ids) { return l.GetModificationTimeForOL(&h.number, ids.note.c_str()); }},
+        {"read all contacts",
+         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS); }},
+        {"read the calendar",
+         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR); }},
+        {"read all notes",
+         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES); }},
+        {"replace the contacts",
+         [](L l, Host& h, I) {
+             Written(h.contacts[0], ContactToWrite("Poe"));
+             Written(h.contacts[1], ContactToWrite("Moe"));
+             return l.SetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
+         },
+         Absorbs::Adds},
+        {"replace the calendar",
+         [](L l, Host& h, I) {
+             Written(h.calendar[0], kAppointmentToWrite);
+             Written(h.calendar[1], kTaskToWrite);
+             return l.SetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
+         },
+         Absorbs::Adds},
+        {"replace the notes",
+         [](L l, Host& h, I) {
+             Written(h.notes[0], kNoteToWrite);
+             return l.SetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
+         },
+         Absorbs::Adds},
+        {"replace the sent items",
+         [](L l, Host& h, I) {
+             Written(h.mail[0], kMailToWrite);
+             return l.SetObjectStoreForOL(h.ListOf(h.mail, 1), TARN_STORE_SENT);
+         },
+         Absorbs::Adds},
     };
     // Single reads of each kind, and of an item the store does not hold.
-    const struct {
-        const char* name;
-        std::string WorldIds::*id;
-        int32_t store;
-    } singles[] = {
-        {"read a contact", &WorldIds::contact, TARN_STORE_CONTACTS},
-        {"read an appointment", &WorldIds::appointment, TARN_STORE_CALENDAR},
-        {"read a task", &WorldIds::task, TARN_STORE_CALENDAR},
-        {"read a note", &WorldIds::note, TARN_STORE_NOTES},
-        {"read a received message", &WorldIds::inbox, TARN_STORE_INBOX},
-        {"read a note as a contact", &WorldIds::note, TARN_STORE_CONTACTS},
-    };
-    for (const auto& r : singles) {
-        s.push_back(
-            {r.name,
-             [r](L l, Host& h, I ids) {
-                 return l.GetSingleObjectForOL(&h.mail[0], (ids.*r.id).c_str(), r.store);
-             },
-             Absorbs::Nothing, 0, false,
-             r.store == TARN_STORE_CONTACTS && r.id == &WorldIds::note ? TARN_NOT_IN_STORE : TARN_OK});
+    const std::pair<std::string WorldIds::*, int32_t> singles[] = {
+        {&WorldIds::contact, TARN_STORE_CONTACTS}, {&WorldIds::appointment, TARN_STORE_CALENDAR},
+        {&WorldIds::task, TARN_STORE_CALENDAR},    {&WorldIds::note, TARN_STORE_NOTES},
+        {&WorldIds::inbox, TARN_STORE_INBOX},      {&WorldIds::note, TARN_STORE_CONTACTS}};
+    for (const auto& [id, store] : singles) {
+        s.push_back({"single read of " + std::to_string(store),
+                     [id, store](L l, Host& h, I ids) {
+                         return l.GetSingleObjectForOL(&h.mail[0], (ids.*id).c_str(), store);
+                     },
+                     Absorbs::Nothing, 0, false,
+                     store == TARN_STORE_CONTACTS && id == &WorldIds::note ? TARN_NOT_IN_STORE : TARN_OK});
     }
-    // Whole-store reads of every store.
-    s.push_back({"read all contacts", [](L l, Host& h, I) {
-                     return l.GetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
-                 }});
-    s.push_back({"read the calendar", [](L l, Host& h, I) {
-                     return l.GetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
-                 }});
-    s.push_back({"read all notes", [](L l, Host& h, I) {
-                     return l.GetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
-                 }});
+    // Updates and adds of every kind.
+    const struct {
+        std::string WorldIds::*target;
+        int32_t store;
+        std::function<void*(Host&)> record;
+    } writes[] = {
+        {&WorldIds::contact, TARN_STORE_CONTACTS,
+         [](Host& h) { return Written(h.contacts[0], ContactToWrite("Doe")); }},
+        {&WorldIds::appointment, TARN_STORE_CALENDAR,
+         [](Host& h) { return Written(h.calendar[0], kAppointmentToWrite); }},
+        {&WorldIds::task, TARN_STORE_CALENDAR, [](Host& h) { return Written(h.calendar[0], kTaskToWrite); }},
+        {&WorldIds::note, TARN_STORE_NOTES, [](Host& h) { return Written(h.notes[0], kNoteToWrite); }},
+        {&WorldIds::outbox, TARN_STORE_OUTBOX, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
+        {nullptr, TARN_STORE_INBOX, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
+        {nullptr, TARN_STORE_SENT, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
+    };
+    for (const auto& w : writes) {
+        if (w.target) {
+            s.push_back({"update of " + std::to_string(w.store), [w](L l, Host& h, I ids) {
+                             return l.SetSingleObjectForOL((ids.*w.target).c_str(), w.record(h), w.store);
+                         }});
+        }
+        s.push_back({"add to " + std::to_string(w.store),
+                     [w](L l, Host& h, I) { return l.AddForOL(h.id, w.record(h), w.store); }});
+    }
     for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
-        s.push_back({"read a mail store",
+        s.push_back({"read mail store " + std::to_string(store),
                      [store](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.mail, 1), store); }});
     }
-    // Updates, adds and whole-store replacements of every kind.
-    s.push_back({"update a contact", [](L l, Host& h, I ids) {
-                     return l.SetSingleObjectForOL(ids.contact.c_str(), &ContactToWrite(h.contacts[0], "Doe"),
-                                                   TARN_STORE_CONTACTS);
-                 }});
-    s.push_back({"update an appointment", [](L l, Host& h, I ids) {
-                     return l.SetSingleObjectForOL(ids.appointment.c_str(),
-                                                   &AppointmentToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
-                 }});
-    s.push_back({"update a task", [](L l, Host& h, I ids) {
-                     return l.SetSingleObjectForOL(ids.task.c_str(), &TaskToWrite(h.calendar[0]),
-                                                   TARN_STORE_CALENDAR);
-                 }});
-    s.push_back({"update a note", [](L l, Host& h, I ids) {
-                     return l.SetSingleObjectForOL(ids.note.c_str(), &NoteToWrite(h.notes[0]),
-                                                   TARN_STORE_NOTES);
-                 }});
-    s.push_back({"update a message", [](L l, Host& h, I ids) {
-                     return l.SetSingleObjectForOL(ids.outbox.c_str(), &MailToWrite(h.mail[0]),
-                                                   TARN_STORE_OUTBOX);
-                 }});
-    s.push_back({"add a contact", [](L l, Host& h, I) {
-                     return l.AddForOL(h.id, &ContactToWrite(h.contacts[0], "Poe"), TARN_STORE_CONTACTS);
-                 }});
-    s.push_back({"add an appointment", [](L l, Host& h, I) {
-                     return l.AddForOL(h.id, &AppointmentToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
-                 }});
-    s.push_back({"add a task", [](L l, Host& h, I) {
-                     return l.AddForOL(h.id, &TaskToWrite(h.calendar[0]), TARN_STORE_CALENDAR);
-                 }});
-    s.push_back({"add a note", [](L l, Host& h, I) {
-                     return l.AddForOL(h.id, &NoteToWrite(h.notes[0]), TARN_STORE_NOTES);
-                 }});
-    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
-        s.push_back({"add a message to a mail store",
-                     [store](L l, Host& h, I) { return l.AddForOL(h.id, &MailToWrite(h.mail[0]), store); }});
-    }
-    s.push_back({"replace the contacts",
-                 [](L l, Host& h, I) {
-                     ContactToWrite(h.contacts[0], "Poe");
-                     ContactToWrite(h.contacts[1], "Moe");
-                     return l.SetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
-                 },
-                 Absorbs::Adds});
-    s.push_back({"replace the calendar",
-                 [](L l, Host& h, I) {
-                     AppointmentToWrite(h.calendar[0]);
-                     TaskToWrite(h.calendar[1]);
-                     return l.SetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
-                 },
-                 Absorbs::Adds});
-    s.push_back({"replace the notes",
-                 [](L l, Host& h, I) {
-                     NoteToWrite(h.notes[0]);
-                     return l.SetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
-                 },
-                 Absorbs::Adds});
-    s.push_back({"replace the sent items",
-                 [](L l, Host& h, I) {
-                     MailToWrite(h.mail[0]);
-                     return l.SetObjectStoreForOL(h.ListOf(h.mail, 1), TARN_STORE_SENT);
-                 },
-                 Absorbs::Adds});
 
     // Eudora: opening, counts, reads by the host's identifier (one whose
     // mailbox is gone walks the whole tree), and queueing into each store.
-    auto eudora = [&s](const char* name, std::function<int32_t(const Library&, Host&)> act,
+    auto eudora = [&s](std::string name, std::function<int32_t(const Library&, Host&)> act,
                        int32_t clean = TARN_OK, bool opens = false) {
         s.push_back({name, [act](L l, Host& h, I) { return act(l, h); }, Absorbs::Nothing, 0, opens, clean,
                      TARN_PIM_EUDORA});
     };
     eudora(
         "open Eudora", [](L l, Host&) { return l.Initialize(TARN_PIM_EUDORA); }, TARN_INITIALIZED, true);
-    eudora("count the in mailbox", [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_INBOX); });
-    eudora("count the out mailbox",
-           [](L l, Host& h) { return l.GetCountForEU(&h.number, TARN_STORE_OUTBOX); });
-    eudora("read a Eudora message",
-           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "In_2_2", TARN_STORE_INBOX); });
-    eudora("read a message of a user mailbox",
-           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Work_2_1", TARN_STORE_INBOX); });
-    eudora("read a message whose mailbox is gone",
-           [](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], "Gone_1_1", TARN_STORE_OUTBOX); });
+    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
+        eudora("count a mailbox", [store](L l, Host& h) { return l.GetCountForEU(&h.number, store); });
+    }
+    const std::pair<const char*, int32_t> reads[] = {
+        {"In_2_2", TARN_STORE_INBOX}, {"Work_2_1", TARN_STORE_INBOX}, {"Gone_1_1", TARN_STORE_OUTBOX}};
+    for (const auto& [id, store] : reads) {
+        eudora("read a Eudora message",
+               [id, store](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], id, store); });
+    }
     for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
-        eudora("queue a message", [store](L l, Host& h) {
-            Fill(h.mail[0].to, "Dan");
-            Fill(h.mail[0].subject, "Notes");
-            Fill(h.mail[0].body, "Body text");
-            return l.AddForEU(h.id, &h.mail[0], store);
+        eudora("queue into " + std::to_string(store), [store](L l, Host& h) {
+            return l.AddForEU(
+                h.id,
+                Written(h.mail[0], {{msg::kTo, "Dan"}, {msg::kSubject, "Notes"}, {msg::kBody, "Body text"}}),
+                store);
         });
     }
     return s;
@@ -331,9 +289,9 @@ public:
             int32_t count = -1;
             seen += std::to_string(lib.GetCountForOL(&count, store)) + ":" + std::to_string(count) + " ";
         }
-        for (const StoredItem& item : StoredItems(outlook_)) {
+        for (const auto& [id, store] : StoredItems(outlook_)) {
             std::memset(record, 0, sizeof(MessageRecord));
-            seen += std::to_string(lib.GetSingleObjectForOL(record, item.entryId.c_str(), item.store));
+            seen += std::to_string(lib.GetSingleObjectForOL(record, id.c_str(), store));
             seen.append(record, sizeof(MessageRecord));
         }
         return seen;

@@ -13,11 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "exports/eudora_fixture.h"
 #include "exports/guarded_memory.h"
-#include "exports/outlook_fixture.h"
-#include "exports/fixed_pims.h"
-#include "exports/record_lists.h"
+#include "exports/host.h"
 
 namespace tarnex_test {
 namespace {
@@ -39,21 +36,24 @@ std::size_t RecordSize(int32_t store) {
     }
 }
 
-class HostileHostTest : public OpenOutlookTest {
+class HostileHostTest : public HostTest {
 protected:
     void SetUp() override {
-        OpenOutlookTest::SetUp();
+        HostTest::SetUp();
         ids = Populate(outlook);
+        Populate(eudora);
+        Open();
     }
 
     // Runs call and checks that the library made no automation call and
-    // left the store as it was.
+    // left both stores as they were.
     void ExpectUntouchedStore(const std::string& what, const std::function<void()>& call) {
-        const std::string store = StoreFingerprint(outlook);
-        const std::int64_t calls = outlook.CallCount();
+        const std::string store = StoreFingerprint(outlook) + StoreFingerprint(eudora);
+        const std::int64_t calls = outlook.CallCount() + eudora.CallCount();
         call();
-        EXPECT_EQ(outlook.CallCount(), calls) << what << ": automation calls were made";
-        EXPECT_EQ(StoreFingerprint(outlook), store) << what << ": the store changed";
+        EXPECT_EQ(outlook.CallCount() + eudora.CallCount(), calls) << what << ": automation calls were made";
+        EXPECT_EQ(StoreFingerprint(outlook) + StoreFingerprint(eudora), store)
+            << what << ": the store changed";
     }
 
     WorldIds ids;
@@ -286,6 +286,7 @@ TEST_F(HostileHostTest, CountsAndSelectorsOutOfRange) {
             for (const bool replace : {false, true}) {
                 HostList<MessageRecord> host(1);
                 host.list.count = count;
+                if (count == 0) host.list.first = nullptr;
                 host.list.hostWord = 0x77777777u;
                 const PimRecordList before = host.list;
                 EXPECT_EQ(replace ? lib.SetObjectStoreForOL(&host.list, store)
@@ -324,30 +325,10 @@ TEST_F(HostileHostTest, CountsAndSelectorsOutOfRange) {
     }
 }
 
-}  // namespace
-}  // namespace tarnex_test
-
-namespace tarnex_test {
-namespace {
-
-class HostileEudoraHostTest : public OpenEudoraTest {
-protected:
-    void SetUp() override {
-        OpenEudoraTest::SetUp();
-        Populate(eudora);
-    }
-    void ExpectUntouchedStore(const std::string& what, const std::function<void()>& call) {
-        const std::string store = StoreFingerprint(eudora);
-        const std::int64_t calls = eudora.CallCount();
-        call();
-        EXPECT_EQ(eudora.CallCount(), calls) << what << ": automation calls were made";
-        EXPECT_EQ(StoreFingerprint(eudora), store) << what << ": the store changed";
-    }
-};
-
 // Null pointers to the Eudora exports: -1, nothing touched. The first
 // argument of the queueing export is never used: not even read.
-TEST_F(HostileEudoraHostTest, NullPointerArguments) {
+TEST_F(HostileHostTest, EudoraNullPointerArguments) {
+    Open(TARN_PIM_EUDORA);
     GuardedBuffer record(TARN_MESSAGE_RECORD_SIZE, 'r'), buffer(TARN_ENTRY_ID_SIZE, 'b');
     for (const int32_t store : std::initializer_list<int32_t>{TARN_STORE_INBOX, TARN_STORE_OUTBOX,
                                                               TARN_STORE_SENT, 0, 2, -1, INT_MIN}) {
@@ -362,7 +343,7 @@ TEST_F(HostileEudoraHostTest, NullPointerArguments) {
     }
     GuardedBuffer nothing(0);
     MessageRecord message = Zeroed<MessageRecord>();
-    tarnex_test::Fill(message.subject, "queued");
+    Fill(message.subject, "queued");
     EXPECT_EQ(lib.AddForEU(nothing.data(), &message, TARN_STORE_OUTBOX), TARN_OK);
     EXPECT_EQ(lib.AddForEU(nullptr, &message, TARN_STORE_OUTBOX), TARN_OK);
 }
@@ -370,7 +351,8 @@ TEST_F(HostileEudoraHostTest, NullPointerArguments) {
 // Message identifiers of every hostile shape, each ending where the host's
 // memory ends (an unterminated one fills the 256 bytes of an identifier
 // buffer): a code, and the record cleared whole.
-TEST_F(HostileEudoraHostTest, IdentifiersOfEveryShape) {
+TEST_F(HostileHostTest, EudoraIdentifiersOfEveryShape) {
+    Open(TARN_PIM_EUDORA);
     const std::string many(300, '9');
     const struct {
         std::string text;
@@ -404,7 +386,8 @@ TEST_F(HostileEudoraHostTest, IdentifiersOfEveryShape) {
 }
 
 // Records without any zero queued into every store, fenced on either side.
-TEST_F(HostileEudoraHostTest, RecordsWithoutAnyZero) {
+TEST_F(HostileHostTest, EudoraRecordsWithoutAnyZero) {
+    Open(TARN_PIM_EUDORA);
     for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
         for (const auto flush : {GuardedBuffer::Flush::AgainstEnd, GuardedBuffer::Flush::AgainstStart}) {
             GuardedBuffer record(TARN_MESSAGE_RECORD_SIZE, 'A', flush);

@@ -5,27 +5,28 @@
 
 #include "tarnex/tarnex.h"
 
+// Every export: the table's field and the export's name.
+#define TARNEX_TEST_EXPORTS(X)                                                                            \
+    X(Initialize, InitializeTARN)                                                                         \
+    X(Uninitialize, UninitializeTARN) X(IsPimPresent, IsPimPresentTARN) X(LogonForOL, TARN_LogonForOL)    \
+        X(GetCountForOL, TARN_GetCountForOL) X(GetIDForOL, TARN_GetIDForOL)                               \
+            X(GetUniqueStringForOL, TARN_GetUniqueStringForOL) X(DeleteForOL, TARN_DeleteForOL)           \
+                X(GetObjectStoreForOL, TARN_GetObjectStoreForOL)                                          \
+                    X(GetSingleObjectForOL, TARN_GetSingleObjectForOL)                                    \
+                        X(SetObjectStoreForOL, TARN_SetObjectStoreForOL)                                  \
+                            X(SetSingleObjectForOL, TARN_SetSingleObjectForOL) X(AddForOL, TARN_AddForOL) \
+                                X(GetCreationTimeForOL, TARN_GetCreationTimeForOL)                        \
+                                    X(GetModificationTimeForOL, TARN_GetModificationTimeForOL)            \
+                                        X(GetCountForEU, TARN_GetCountForEU)                              \
+                                            X(GetSingleObjectForEU, TARN_GetSingleObjectForEU)            \
+                                                X(AddForEU, TARN_AddForEU)
+
 namespace tarnex_test {
 
 struct Library {
-    decltype(&InitializeTARN) Initialize;
-    decltype(&UninitializeTARN) Uninitialize;
-    decltype(&IsPimPresentTARN) IsPimPresent;
-    decltype(&TARN_LogonForOL) LogonForOL;
-    decltype(&TARN_GetCountForOL) GetCountForOL;
-    decltype(&TARN_GetIDForOL) GetIDForOL;
-    decltype(&TARN_GetUniqueStringForOL) GetUniqueStringForOL;
-    decltype(&TARN_DeleteForOL) DeleteForOL;
-    decltype(&TARN_GetObjectStoreForOL) GetObjectStoreForOL;
-    decltype(&TARN_GetSingleObjectForOL) GetSingleObjectForOL;
-    decltype(&TARN_SetObjectStoreForOL) SetObjectStoreForOL;
-    decltype(&TARN_SetSingleObjectForOL) SetSingleObjectForOL;
-    decltype(&TARN_AddForOL) AddForOL;
-    decltype(&TARN_GetCreationTimeForOL) GetCreationTimeForOL;
-    decltype(&TARN_GetModificationTimeForOL) GetModificationTimeForOL;
-    decltype(&TARN_GetCountForEU) GetCountForEU;
-    decltype(&TARN_GetSingleObjectForEU) GetSingleObjectForEU;
-    decltype(&TARN_AddForEU) AddForEU;
+#define TARNEX_TEST_FIELD(field, name) decltype(&name) field;
+    TARNEX_TEST_EXPORTS(TARNEX_TEST_FIELD)
+#undef TARNEX_TEST_FIELD
 };
 
 // The loaded library; the first call loads it.

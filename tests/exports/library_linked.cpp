@@ -6,26 +6,9 @@
 namespace tarnex_test {
 
 const Library& Tarnex() {
-    static const Library library{
-        &InitializeTARN,
-        &UninitializeTARN,
-        &IsPimPresentTARN,
-        &TARN_LogonForOL,
-        &TARN_GetCountForOL,
-        &TARN_GetIDForOL,
-        &TARN_GetUniqueStringForOL,
-        &TARN_DeleteForOL,
-        &TARN_GetObjectStoreForOL,
-        &TARN_GetSingleObjectForOL,
-        &TARN_SetObjectStoreForOL,
-        &TARN_SetSingleObjectForOL,
-        &TARN_AddForOL,
-        &TARN_GetCreationTimeForOL,
-        &TARN_GetModificationTimeForOL,
-        &TARN_GetCountForEU,
-        &TARN_GetSingleObjectForEU,
-        &TARN_AddForEU,
-    };
+#define TARNEX_TEST_ADDRESS(field, name) &name,
+    static const Library library{TARNEX_TEST_EXPORTS(TARNEX_TEST_ADDRESS)};
+#undef TARNEX_TEST_ADDRESS
     return library;
 }
 

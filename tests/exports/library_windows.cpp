@@ -24,16 +24,6 @@ namespace {
     std::abort();
 }
 
-HMODULE LoadNextToProgram(const char* file) {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string full(path, length);
-    full = full.substr(0, full.find_last_of("\\/") + 1) + file;
-    HMODULE module = LoadLibraryA(full.c_str());
-    if (!module) Die("cannot load " + full);
-    return module;
-}
-
 // Binds function to the export called name, or stops the run.
 template <typename Function>
 Function Bind(HMODULE module, const char* name) {
@@ -42,30 +32,15 @@ Function Bind(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
-static_assert(sizeof(Library) == 18 * sizeof(void (*)()), "bind every export that Library holds");
-
 Library LoadLibraryTable() {
-    HMODULE dll = LoadNextToProgram("tarnex.dll");
+    char path[MAX_PATH];
+    std::string full(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    full = full.substr(0, full.find_last_of("\\/") + 1) + "tarnex.dll";
+    HMODULE dll = LoadLibraryA(full.c_str());
+    if (!dll) Die("cannot load " + full);
     Library library{};
 #define TARNEX_TEST_BIND(field, name) library.field = Bind<decltype(library.field)>(dll, #name);
-    TARNEX_TEST_BIND(Initialize, InitializeTARN)
-    TARNEX_TEST_BIND(Uninitialize, UninitializeTARN)
-    TARNEX_TEST_BIND(IsPimPresent, IsPimPresentTARN)
-    TARNEX_TEST_BIND(LogonForOL, TARN_LogonForOL)
-    TARNEX_TEST_BIND(GetCountForOL, TARN_GetCountForOL)
-    TARNEX_TEST_BIND(GetIDForOL, TARN_GetIDForOL)
-    TARNEX_TEST_BIND(GetUniqueStringForOL, TARN_GetUniqueStringForOL)
-    TARNEX_TEST_BIND(DeleteForOL, TARN_DeleteForOL)
-    TARNEX_TEST_BIND(GetObjectStoreForOL, TARN_GetObjectStoreForOL)
-    TARNEX_TEST_BIND(GetSingleObjectForOL, TARN_GetSingleObjectForOL)
-    TARNEX_TEST_BIND(SetObjectStoreForOL, TARN_SetObjectStoreForOL)
-    TARNEX_TEST_BIND(SetSingleObjectForOL, TARN_SetSingleObjectForOL)
-    TARNEX_TEST_BIND(AddForOL, TARN_AddForOL)
-    TARNEX_TEST_BIND(GetCreationTimeForOL, TARN_GetCreationTimeForOL)
-    TARNEX_TEST_BIND(GetModificationTimeForOL, TARN_GetModificationTimeForOL)
-    TARNEX_TEST_BIND(GetCountForEU, TARN_GetCountForEU)
-    TARNEX_TEST_BIND(GetSingleObjectForEU, TARN_GetSingleObjectForEU)
-    TARNEX_TEST_BIND(AddForEU, TARN_AddForEU)
+    TARNEX_TEST_EXPORTS(TARNEX_TEST_BIND)
 #undef TARNEX_TEST_BIND
     return library;
 }
