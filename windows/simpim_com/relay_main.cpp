@@ -52,7 +52,12 @@ int main() {
         idle = simpim_com::ModuleInUse() || nowServed != served ? 0 : idle + 1;
         served = nowServed;
     }
+    // Revoked first and only then left: an activation that reached this
+    // relay between the last look and the revoke is served to its end, and
+    // every later one starts a relay of its own instead of meeting one that
+    // is on its way out.
     for (DWORD cookie : cookies) CoRevokeClassObject(cookie);
+    while (simpim_com::ModuleInUse()) Sleep(1000);
     CoUninitialize();
     return 0;
 }
