@@ -41,17 +41,20 @@ private:
 };
 
 void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
+    if (!condition) __builtin_trap();
 }
 
-// A heap copy of exactly text's bytes, no zero behind it.
-std::unique_ptr<char[]> ExactCopy(const std::string& text) {
-    auto copy = std::make_unique<char[]>(text.size() == 0 ? 1 : text.size());
-    std::memcpy(copy.get(), text.data(), text.size());
-    return copy;
+// A heap block of exactly size bytes (one when size is 0, never touched
+// then): text's bytes, the rest fill, no zero behind it.
+std::unique_ptr<char[]> Exact(const std::string& text, std::size_t size, char fill = 'x') {
+    auto block = std::make_unique<char[]>(size == 0 ? 1 : size);
+    std::memset(block.get(), fill, size);
+    std::memcpy(block.get(), text.data(), std::min(text.size(), size));
+    return block;
 }
+std::unique_ptr<char[]> Exact(const std::string& text) { return Exact(text, text.size()); }
+// A host field size as the codec takes it, and the bytes it stands for.
+std::size_t Bytes(std::int32_t size) { return size > 0 ? static_cast<std::size_t>(size) : 0; }
 
 void SelectTimeZone(std::uint8_t choice) {
     static const char* const kZones[] = {"UTC0", "<+01>-1", "CET-1CEST,M3.5.0,M10.5.0/3",
@@ -68,25 +71,21 @@ void SelectTimeZone(std::uint8_t choice) {
 void FuzzAppend(Input& in) {
     tarnex::automation::inproc::SelectCodePage(in.Byte() & 1 ? 932 : 1252);
     const std::int32_t fieldSize = in.Size();
+    const std::size_t size = Bytes(fieldSize);
     const bool separator = in.Byte() & 1;
     // The field's old bytes may hold a zero anywhere, or none at all.
-    const std::string old = in.Bytes(fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0);
+    const std::string old = in.Bytes(size);
     const std::string value = in.Rest();
-    const std::size_t size = fieldSize > 0 ? static_cast<std::size_t>(fieldSize) : 0;
-    auto field = std::make_unique<char[]>(size == 0 ? 1 : size);
-    std::memset(field.get(), 'x', size);
-    std::memcpy(field.get(), old.data(), old.size());
+    auto field = Exact(old, size);
 
     AppendFieldValue(size == 0 ? nullptr : field.get(), value, fieldSize, separator);
 
     if (size > 0) {
         const std::string_view result(field.get(), size);
-        const std::size_t length = result.find('\0');
-        Check(length != std::string_view::npos);
+        Check(result.find('\0') != std::string_view::npos);
         const std::size_t oldLength = std::string_view(old).find('\0');
-        if (oldLength != std::string_view::npos) {
+        if (oldLength != std::string_view::npos)
             Check(result.substr(0, oldLength) == std::string_view(old).substr(0, oldLength));
-        }
     }
     tarnex::automation::inproc::SelectCodePage(1252);
 }
@@ -105,9 +104,7 @@ void FuzzFormat(Input& in) {
         const std::optional<DateFields> fields = DateToFields(date);
         Check(fields.has_value());
         DateFields expected = *fields;
-        if (!withTime) {
-            expected.hour = expected.minute = expected.second = 0;
-        }
+        if (!withTime) expected.hour = expected.minute = expected.second = 0;
         Check(DateToFields(ParsePimDate(text, 1)) == expected);
     } else if (form == 2) {
         Check(text.empty() || text.size() == 25);
@@ -118,7 +115,7 @@ void FuzzFormat(Input& in) {
 
 void FuzzNextComponent(Input& in) {
     const std::string text = in.Rest();
-    const auto copy = ExactCopy(text);
+    const auto copy = Exact(text);
     const std::string_view view(copy.get(), text.size());
     std::string out;
     std::size_t cursor = 0;
@@ -136,26 +133,22 @@ void FuzzNextComponent(Input& in) {
 
 void FuzzScanComponent(Input& in) {
     const std::int32_t destSize = in.Size();
+    const std::size_t size = Bytes(destSize);
     const std::string delimiters = in.Bytes(in.Byte() % 4);
     const std::string source = in.Rest();
-    const auto sourceCopy = ExactCopy(source);
-    const auto delimiterCopy = ExactCopy(delimiters);
-    const std::size_t size = destSize > 0 ? static_cast<std::size_t>(destSize) : 0;
-    auto dest = std::make_unique<char[]>(size == 0 ? 1 : size);
+    const auto sourceCopy = Exact(source), delimiterCopy = Exact(delimiters), dest = Exact("", size);
     const std::size_t stop = ScanComponent(size == 0 ? nullptr : dest.get(), destSize,
                                            std::string_view(sourceCopy.get(), source.size()),
                                            std::string_view(delimiterCopy.get(), delimiters.size()));
     Check(stop <= source.size());
-    if (size > 0) {
-        Check(std::string_view(dest.get(), size).find('\0') != std::string_view::npos);
-    }
+    if (size > 0) Check(std::string_view(dest.get(), size).find('\0') != std::string_view::npos);
 }
 
 void FuzzParse(Input& in) {
     SelectTimeZone(in.Byte());
     const std::uint8_t form = in.Byte() % 3;
     const std::string text = in.Rest();
-    const auto copy = ExactCopy(text);
+    const auto copy = Exact(text);
     const double date = ParsePimDate(std::string_view(copy.get(), text.size()), form);
     Check(std::isfinite(date));
     Check(date == 0.0 || DateToFields(date).has_value());

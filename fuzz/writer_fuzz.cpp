@@ -23,56 +23,37 @@ void Check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-constexpr std::int32_t kStore = TARNEX_FUZZ_STORE;
-#ifdef TARNEX_FUZZ_KIND
-constexpr int kKind = TARNEX_FUZZ_KIND;
-#else
-constexpr int kKind = 0;
+#ifndef TARNEX_FUZZ_KIND
+#define TARNEX_FUZZ_KIND 0
 #endif
 
-std::size_t RecordSize() {
-    switch (kStore) {
-        case TARN_STORE_CONTACTS:
-            return TARN_CONTACT_RECORD_SIZE;
-        case TARN_STORE_CALENDAR:
-            return TARN_CALENDAR_RECORD_SIZE;
-        case TARN_STORE_NOTES:
-            return TARN_NOTE_RECORD_SIZE;
-        default:
-            return TARN_MESSAGE_RECORD_SIZE;
-    }
+// The writers: store selector, calendar kind, record size, the folder and
+// item class a new record of the store becomes.
+struct Writer {
+    std::int32_t store;
+    int kind;
+    std::size_t recordSize;
+    std::int32_t folder;
+    const simpim::ItemClass& (*itemClass)();
+};
+constexpr Writer kWriters[] = {
+    {TARN_STORE_CONTACTS, 0, TARN_CONTACT_RECORD_SIZE, simpim::kFolderContacts, &simpim::ContactClass},
+    {TARN_STORE_CALENDAR, TARN_CALENDAR_APPOINTMENT, TARN_CALENDAR_RECORD_SIZE, simpim::kFolderCalendar,
+     &simpim::AppointmentClass},
+    {TARN_STORE_CALENDAR, TARN_CALENDAR_TASK, TARN_CALENDAR_RECORD_SIZE, simpim::kFolderTasks,
+     &simpim::TaskClass},
+    {TARN_STORE_NOTES, 0, TARN_NOTE_RECORD_SIZE, simpim::kFolderNotes, &simpim::NoteClass},
+    {TARN_STORE_INBOX, 0, TARN_MESSAGE_RECORD_SIZE, simpim::kFolderInbox, &simpim::MailClass},
+    {TARN_STORE_OUTBOX, 0, TARN_MESSAGE_RECORD_SIZE, simpim::kFolderOutbox, &simpim::MailClass},
+    {TARN_STORE_SENT, 0, TARN_MESSAGE_RECORD_SIZE, simpim::kFolderSentMail, &simpim::MailClass},
+};
+constexpr const Writer& ThisWriter() {
+    for (const Writer& w : kWriters)
+        if (w.store == TARNEX_FUZZ_STORE && w.kind == TARNEX_FUZZ_KIND) return w;
+    throw "no such writer";
 }
-
-// The item class a new record of the store becomes.
-const simpim::ItemClass& ItemClassOfStore() {
-    switch (kStore) {
-        case TARN_STORE_CONTACTS:
-            return simpim::ContactClass();
-        case TARN_STORE_CALENDAR:
-            return kKind == TARN_CALENDAR_TASK ? simpim::TaskClass() : simpim::AppointmentClass();
-        case TARN_STORE_NOTES:
-            return simpim::NoteClass();
-        default:
-            return simpim::MailClass();
-    }
-}
-
-std::int32_t FolderOfStore() {
-    switch (kStore) {
-        case TARN_STORE_CONTACTS:
-            return simpim::kFolderContacts;
-        case TARN_STORE_CALENDAR:
-            return kKind == TARN_CALENDAR_TASK ? simpim::kFolderTasks : simpim::kFolderCalendar;
-        case TARN_STORE_NOTES:
-            return simpim::kFolderNotes;
-        case TARN_STORE_INBOX:
-            return simpim::kFolderInbox;
-        case TARN_STORE_OUTBOX:
-            return simpim::kFolderOutbox;
-        default:
-            return simpim::kFolderSentMail;
-    }
-}
+constexpr const Writer& kWriter = ThisWriter();
+constexpr std::int32_t kStore = kWriter.store;
 
 // An input whose first byte is even is the record's first bytes, the rest
 // zero; otherwise it is pieces placed at offsets: a 16-bit little-endian
@@ -104,7 +85,7 @@ struct World {
     World() {
         tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &outlook);
         Check(InitializeTARN(TARN_PIM_OUTLOOK) == TARN_INITIALIZED);
-        const auto& item = outlook.AddItem(FolderOfStore(), ItemClassOfStore());
+        const auto& item = outlook.AddItem(kWriter.folder, kWriter.itemClass());
         target = std::string(item.EntryId().begin(), item.EntryId().end());
     }
     ~World() {
@@ -128,9 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     world->outlook.ClearCallLog();
 
-    const std::size_t recordSize = RecordSize();
+    const std::size_t recordSize = kWriter.recordSize;
     std::vector<char> record = RecordFrom(data, size, recordSize);
-    if (kKind != 0) record[270] = static_cast<char>(kKind);
+    if (kWriter.kind != 0) record[270] = static_cast<char>(kWriter.kind);
     const std::vector<char> before = record;
 
     // Exact-size heap copies: any byte read or written past them is caught.

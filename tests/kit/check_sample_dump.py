@@ -55,10 +55,6 @@ def unpadded(parts):
     return components(";".join(p.replace(";", "\\;") for p in parts))
 
 
-def text(value):
-    return value
-
-
 def lines(value):
     return "\r\n".join(value) if isinstance(value, list) else value
 
@@ -90,7 +86,7 @@ def check_contact(card, c):
     first = next((k for k in c if k.startswith(("HomeAddress", "BusinessAddress", "OtherAddress"))), "")
     mailing = c.get("SelectedMailingAddress", 1 if first.startswith("Home") else 2 if first.startswith("Business")
                     else 3 if first else 0)
-    expect(f"{who} FN", text(by_name(card, "FN")[0].value), c.get("FileAs"))
+    expect(f"{who} FN", by_name(card, "FN")[0].value, c.get("FileAs"))
     expect(f"{who} BDAY", [line.value for line in by_name(card, "BDAY")],
            [c["Birthday"].replace("-", "")] if "Birthday" in c else [])
     adrs = {}
@@ -111,7 +107,7 @@ def check_contact(card, c):
             if f"Email{k}Address" in c])
     expect(f"{who} ORG", [components(line.value) for line in by_name(card, "ORG")],
            [unpadded([c["CompanyName"], c.get("Department", "")])] if "CompanyName" in c else [])
-    expect(f"{who} TITLE", [text(line.value) for line in by_name(card, "TITLE")],
+    expect(f"{who} TITLE", [line.value for line in by_name(card, "TITLE")],
            [c["JobTitle"]] if "JobTitle" in c else [])
 
 
@@ -126,7 +122,7 @@ def sample_time(value):
 def check_calendar_item(item, s, task):
     who = s["Subject"]
     props = {line.name: line.value for line in item.getChildren()}
-    expect(f"{who} SUMMARY", text(props["SUMMARY"]), s["Subject"])
+    expect(f"{who} SUMMARY", props["SUMMARY"], s["Subject"])
     expect(f"{who} DESCRIPTION", props.get("DESCRIPTION"), lines(s["Body"]) if "Body" in s else None)
     start = "StartDate" if task else "Start"
     expect(f"{who} DTSTART", when(props["DTSTART"]) if "DTSTART" in props else None,
@@ -139,7 +135,7 @@ def check_calendar_item(item, s, task):
         expect(f"{who} STATUS", props["STATUS"], "COMPLETED" if "DateCompleted" in s else "NEEDS ACTION")
     else:
         expect(f"{who} DTEND", when(props["DTEND"]), sample_time(s["End"]))
-        expect(f"{who} LOCATION", text(props["LOCATION"]) if "LOCATION" in props else None, s.get("Location"))
+        expect(f"{who} LOCATION", props.get("LOCATION"), s.get("Location"))
     expect(f"{who} PRIORITY", props["PRIORITY"], str(s.get("Importance", 1)))
 
 

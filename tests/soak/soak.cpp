@@ -33,13 +33,11 @@ using simpim::Fault;
 using simpim::Variant;
 
 int failures = 0;
-
 long expectations = 0;
 
 void Expect(bool condition, long operation, const std::string& what) {
     ++expectations;
-    if (condition) return;
-    if (++failures <= 20) std::fprintf(stderr, "operation %ld: %s\n", operation, what.c_str());
+    if (!condition && ++failures <= 20) std::fprintf(stderr, "operation %ld: %s\n", operation, what.c_str());
 }
 
 std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
@@ -53,12 +51,14 @@ long ResidentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// One kind of object: its store, its folder, the record field that carries
-// the marker a test item is told apart by, and the property it lands in.
+// One kind of object: its store, its folder and item class, the record
+// field that carries the marker a test item is told apart by, and the
+// property it lands in.
 struct Kind {
     const char* name;
     int32_t store;
     int32_t folder;
+    const simpim::ItemClass& (*itemClass)();
     std::size_t recordSize;
     std::size_t markerOffset;  // the record field written and read back
     const char* property;
@@ -66,17 +66,24 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {"contact", TARN_STORE_CONTACTS, simpim::kFolderContacts, TARN_CONTACT_RECORD_SIZE, 270, "LastName", 0},
-    {"appointment", TARN_STORE_CALENDAR, simpim::kFolderCalendar, TARN_CALENDAR_RECORD_SIZE, 22286, "Subject",
-     TARN_CALENDAR_APPOINTMENT},
-    {"task", TARN_STORE_CALENDAR, simpim::kFolderTasks, TARN_CALENDAR_RECORD_SIZE, 22286, "Subject",
-     TARN_CALENDAR_TASK},
-    {"note", TARN_STORE_NOTES, simpim::kFolderNotes, TARN_NOTE_RECORD_SIZE, 475, "Body", 0},
-    {"inbox message", TARN_STORE_INBOX, simpim::kFolderInbox, TARN_MESSAGE_RECORD_SIZE, 6224, "Subject", 0},
-    {"outbox message", TARN_STORE_OUTBOX, simpim::kFolderOutbox, TARN_MESSAGE_RECORD_SIZE, 6224, "Subject",
+    {"contact", TARN_STORE_CONTACTS, simpim::kFolderContacts, &simpim::ContactClass, TARN_CONTACT_RECORD_SIZE,
+     270, "LastName", 0},
+    {"appointment", TARN_STORE_CALENDAR, simpim::kFolderCalendar, &simpim::AppointmentClass,
+     TARN_CALENDAR_RECORD_SIZE, 22286, "Subject", TARN_CALENDAR_APPOINTMENT},
+    {"task", TARN_STORE_CALENDAR, simpim::kFolderTasks, &simpim::TaskClass, TARN_CALENDAR_RECORD_SIZE, 22286,
+     "Subject", TARN_CALENDAR_TASK},
+    {"note", TARN_STORE_NOTES, simpim::kFolderNotes, &simpim::NoteClass, TARN_NOTE_RECORD_SIZE, 475, "Body",
      0},
-    {"sent message", TARN_STORE_SENT, simpim::kFolderSentMail, TARN_MESSAGE_RECORD_SIZE, 6224, "Subject", 0},
+    {"inbox message", TARN_STORE_INBOX, simpim::kFolderInbox, &simpim::MailClass, TARN_MESSAGE_RECORD_SIZE,
+     6224, "Subject", 0},
+    {"outbox message", TARN_STORE_OUTBOX, simpim::kFolderOutbox, &simpim::MailClass, TARN_MESSAGE_RECORD_SIZE,
+     6224, "Subject", 0},
+    {"sent message", TARN_STORE_SENT, simpim::kFolderSentMail, &simpim::MailClass, TARN_MESSAGE_RECORD_SIZE,
+     6224, "Subject", 0},
 };
+const Kind& kAppointment = kKinds[1];
+const Kind& kTask = kKinds[2];
+constexpr std::size_t kMessageSubject = 6224, kMessageBody = 6658;
 
 // What a read gives back for a marker: a contact's name is its components
 // joined with ";", the family name first.
@@ -86,16 +93,32 @@ std::string MarkerIn(const Kind& kind, const char* record) {
     return text;
 }
 
+// Host records chained into a list, as the store reads and replacements
+// hand them over.
+struct HostList {
+    explicit HostList(std::vector<std::vector<char>> from) : records(std::move(from)), nodes(records.size()) {
+        for (std::size_t k = 0; k < nodes.size(); ++k) {
+            nodes[k].record = records[k].data();
+            nodes[k].next = k + 1 < nodes.size() ? &nodes[k + 1] : nullptr;
+        }
+        list.first = nodes.empty() ? nullptr : nodes.data();
+        list.count = static_cast<int32_t>(nodes.size());
+    }
+    std::vector<std::vector<char>> records;
+    std::vector<RecordListNode> nodes;
+    PimRecordList list{};
+};
+
 class Soak {
 public:
     long faults = 0;
 
-    Soak(unsigned seed) : random_(seed) {
+    explicit Soak(unsigned seed) : random_(seed) {
         tarnex_RegisterServer("Outlook.Application.9", &simpim::OutlookServer::Factory, &outlook_);
         outlook_.Store().SetNow(36950.5);
         for (const Kind& kind : kKinds) {
             for (int k = 0; k < 3; ++k)
-                outlook_.AddItem(kind.folder, ClassOf(kind)).Set(kind.property, Variant(u"seed"));
+                outlook_.AddItem(kind.folder, kind.itemClass()).Set(kind.property, Variant(u"seed"));
         }
         Open(TARN_PIM_OUTLOOK);
     }
@@ -112,49 +135,28 @@ public:
             Close();
             Open(pim);
         }
-        if (pim_ == TARN_PIM_EUDORA) return EudoraStep();
-        outlook_.ClearCallLog();
-        const Kind& kind = kKinds[Pick(std::size(kKinds))];
+        simpim::SimulatedServer& server =
+            eudora_ ? static_cast<simpim::SimulatedServer&>(*eudora_) : outlook_;
+        server.ClearCallLog();
+        const Kind& kind = kKinds[eudora_ ? 0 : Pick(std::size(kKinds))];
         // One operation in twenty has one of its first calls fail.
         faulted_ = Pick(20) == 0;
-        if (faulted_) outlook_.FailCall(1 + static_cast<int>(Pick(12)), FaultOf(Pick(4)));
-
-        if (faulted_) ++faults;
-        const std::size_t count = Folder(kind).Count();
-        switch (Pick(10)) {
-            case 0:
-                Count(kind);
-                break;
-            case 1:
-                IdAt(kind);
-                break;
-            case 2:
-            case 3:
-                ReadOne(kind);
-                break;
-            case 4:
-                ReadAll(kind);
-                break;
-            case 5:
-                Update(kind);
-                break;
-            case 6:
-            case 7:
-                count < 12 ? Add(kind) : Delete(kind);
-                break;
-            case 8:
-                count > 1 ? Delete(kind) : Add(kind);
-                break;
-            default:
-                Pick(8) == 0 ? Replace(kind) : Times(kind);
-                break;
+        if (faulted_) {
+            ++faults;
+            server.FailCall(1 + static_cast<int>(Pick(12)), FaultOf(Pick(4)));
         }
-        outlook_.ClearFaults();
+        eudora_ ? EudoraStep() : OutlookStep(kind);
+        server.ClearFaults();
         // After a failure the session goes on: every count is right.
         if (faulted_) {
-            for (const Kind& k : kKinds) Count(k);
+            faulted_ = false;
+            if (eudora_) {
+                for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) EudoraCount(store);
+            } else {
+                for (const Kind& k : kKinds) Count(k);
+            }
         }
-        if (operation % 200 == 0) EmptyWastebaskets();
+        if (!eudora_ && operation % 200 == 0) EmptyWastebaskets();
     }
 
 private:
@@ -186,27 +188,37 @@ private:
         }
     }
 
+    void OutlookStep(const Kind& kind) {
+        const std::size_t count = Folder(kind).Count();
+        switch (Pick(10)) {
+            case 0:
+                return Count(kind);
+            case 1:
+                return IdAt(kind);
+            case 2:
+            case 3:
+                return ReadOne(kind);
+            case 4:
+                return ReadAll(kind);
+            case 5:
+                return Update(kind);
+            case 6:
+            case 7:
+                return count < 12 ? Add(kind) : Delete(kind);
+            case 8:
+                return count > 1 ? Delete(kind) : Add(kind);
+            default:
+                return Pick(8) == 0 ? Replace(kind) : Times(kind);
+        }
+    }
+
     // Eudora: counts, reads by the host's identifier, queueing.
     void EudoraStep() {
-        eudora_->ClearCallLog();
-        faulted_ = Pick(20) == 0;
-        if (faulted_) {
-            ++faults;
-            eudora_->FailCall(1 + static_cast<int>(Pick(12)), FaultOf(Pick(4)));
-        }
         simpim::EudoraMailbox& in = eudora_->Mailbox(simpim::kEudoraIn);
         simpim::EudoraMailbox& out = eudora_->Mailbox(simpim::kEudoraOut);
         switch (Pick(4)) {
-            case 0: {
-                const bool inbox = Pick(2) == 0;
-                int32_t count = -1;
-                const int32_t result =
-                    TARN_GetCountForEU(&count, inbox ? TARN_STORE_INBOX : TARN_STORE_OUTBOX);
-                if (Succeeded(result, "Eudora count") || (faulted_ && result == TARN_OK))
-                    Expect(count == static_cast<int32_t>((inbox ? in : out).Count()), operation_,
-                           "Eudora count");
-                break;
-            }
+            case 0:
+                return EudoraCount(Pick(2) == 0 ? TARN_STORE_INBOX : TARN_STORE_OUTBOX);
             case 1:
             case 2: {
                 simpim::EudoraMailbox* boxes[] = {&in, &out, eudora_->Store().Root().Children().back().get()};
@@ -215,53 +227,40 @@ private:
                 const std::string id =
                     Narrow(box.Name()) + "_" + std::to_string(box.Count()) + "_" + std::to_string(position);
                 std::vector<char> record(TARN_MESSAGE_RECORD_SIZE, 'x');
-                if (!Succeeded(TARN_GetSingleObjectForEU(record.data(), id.c_str(), TARN_STORE_INBOX),
-                               "Eudora read"))
-                    break;
-                Expect(std::string(record.data() + 6224) == Narrow(box.At(position - 1).fields.subject),
-                       operation_, "Eudora read of " + id);
-                break;
+                if (Succeeded(TARN_GetSingleObjectForEU(record.data(), id.c_str(), TARN_STORE_INBOX),
+                              "Eudora read"))
+                    Expect(std::string(record.data() + kMessageSubject) ==
+                               Narrow(box.At(position - 1).fields.subject),
+                           operation_, "Eudora read of " + id);
+                return;
             }
             default: {
-                if (in.Count() > 15 || out.Count() > 15) break;
+                if (in.Count() > 15 || out.Count() > 15) return;
                 const int32_t stores[] = {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT};
                 const int32_t store = stores[Pick(3)];
                 simpim::EudoraMailbox& lands = store == TARN_STORE_OUTBOX ? out : in;
                 const std::size_t before = lands.Count();
                 const std::string marker = Marker();
                 std::vector<char> record(TARN_MESSAGE_RECORD_SIZE, '\0');
-                std::memcpy(record.data() + 6224, marker.data(), marker.size());
-                std::memcpy(record.data() + 6658, marker.data(), marker.size());
-                if (!Succeeded(TARN_AddForEU(nullptr, record.data(), store), "Eudora queueing")) break;
-                Expect(lands.Count() == before + 1 && Narrow(lands.At(before).fields.subject) == marker,
-                       operation_, "the queued message");
-                break;
+                for (std::size_t field : {kMessageSubject, kMessageBody})
+                    std::memcpy(record.data() + field, marker.data(), marker.size());
+                if (Succeeded(TARN_AddForEU(nullptr, record.data(), store), "Eudora queueing"))
+                    Expect(lands.Count() == before + 1 && Narrow(lands.At(before).fields.subject) == marker,
+                           operation_, "the queued message");
             }
         }
-        eudora_->ClearFaults();
-        if (faulted_) {
-            for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
-                int32_t count = -1;
-                Expect(TARN_GetCountForEU(&count, store) == TARN_OK &&
-                           count == static_cast<int32_t>((store == TARN_STORE_INBOX ? in : out).Count()),
-                       operation_, "Eudora count after a failure");
-            }
-        }
+    }
+    void EudoraCount(int32_t store) {
+        int32_t count = -1;
+        const int32_t result = TARN_GetCountForEU(&count, store);
+        if (Succeeded(result, "Eudora count") || (faulted_ && result == TARN_OK))
+            Expect(count == static_cast<int32_t>(eudora_
+                                                     ->Mailbox(store == TARN_STORE_INBOX ? simpim::kEudoraIn
+                                                                                         : simpim::kEudoraOut)
+                                                     .Count()),
+                   operation_, "Eudora count");
     }
 
-    static const simpim::ItemClass& ClassOf(const Kind& kind) {
-        switch (kind.store) {
-            case TARN_STORE_CONTACTS:
-                return simpim::ContactClass();
-            case TARN_STORE_CALENDAR:
-                return kind.calendarKind == TARN_CALENDAR_TASK ? simpim::TaskClass()
-                                                               : simpim::AppointmentClass();
-            case TARN_STORE_NOTES:
-                return simpim::NoteClass();
-            default:
-                return simpim::MailClass();
-        }
-    }
     static Fault FaultOf(std::size_t which) {
         switch (which) {
             case 0:
@@ -278,9 +277,16 @@ private:
     std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
     simpim::OutlookFolder& Folder(const Kind& kind) { return outlook_.Folder(kind.folder); }
     std::size_t StoreCount(const Kind& kind) {
-        return kind.store == TARN_STORE_CALENDAR
-                   ? outlook_.Count(simpim::kFolderCalendar) + outlook_.Count(simpim::kFolderTasks)
-                   : Folder(kind).Count();
+        return kind.store == TARN_STORE_CALENDAR ? Folder(kAppointment).Count() + Folder(kTask).Count()
+                                                 : Folder(kind).Count();
+    }
+    // The item at a position of the store, and its kind: the calendar store
+    // lists the Calendar folder, then the Tasks folder.
+    std::pair<const simpim::OutlookItem*, const Kind*> ItemAt(const Kind& kind, std::size_t position) {
+        const std::size_t appointments = Folder(kAppointment).Count();
+        if (kind.store != TARN_STORE_CALENDAR) return {&Folder(kind).At(position), &kind};
+        if (position < appointments) return {&Folder(kAppointment).At(position), &kAppointment};
+        return {&Folder(kTask).At(position - appointments), &kTask};
     }
     std::string Marker() { return "m" + std::to_string(operation_); }
     std::string PropertyOf(const simpim::OutlookItem& item, const Kind& kind) {
@@ -297,18 +303,20 @@ private:
     // The outcome of an operation: success, or with a fault armed one of
     // the failure codes.
     bool Succeeded(int32_t result, const char* what) {
-        if (!faulted_) {
-            Expect(result == TARN_OK, operation_, std::string(what) + " returned " + std::to_string(result));
-            return result == TARN_OK;
-        }
-        Expect(result == TARN_OK || result == TARN_FAILED || result == TARN_OLE_FAILURE ||
-                   result == TARN_DISPATCH_EXCEPTION || result == TARN_BAD_POSITION,
-               operation_, std::string(what) + " with a fault returned " + std::to_string(result));
-        return false;
+        const std::string said =
+            std::string(what) + (faulted_ ? " with a fault" : "") + " returned " + std::to_string(result);
+        Expect(result == TARN_OK ||
+                   (faulted_ && (result == TARN_FAILED || result == TARN_OLE_FAILURE ||
+                                 result == TARN_DISPATCH_EXCEPTION || result == TARN_BAD_POSITION)),
+               operation_, said);
+        return !faulted_ && result == TARN_OK;
     }
     const simpim::OutlookItem* AnyItem(const Kind& kind) {
         const auto& folder = Folder(kind);
         return folder.Count() ? &folder.At(Pick(folder.Count())) : nullptr;
+    }
+    const simpim::OutlookItem* Found(const char* id) {
+        return outlook_.FindItem(std::u16string(id, id + std::strlen(id)));
     }
 
     void Count(const Kind& kind) {
@@ -323,54 +331,36 @@ private:
         if (n == 0) return;
         const std::size_t position = Pick(n);
         char id[TARN_ENTRY_ID_SIZE] = {};
-        if (!Succeeded(TARN_GetIDForOL(id, static_cast<int32_t>(position), kind.store), "identifier")) return;
-        const std::size_t calendar = outlook_.Count(simpim::kFolderCalendar);
-        const simpim::OutlookItem& item = kind.store != TARN_STORE_CALENDAR ? Folder(kind).At(position)
-                                          : position < calendar
-                                              ? outlook_.Folder(simpim::kFolderCalendar).At(position)
-                                              : outlook_.Folder(simpim::kFolderTasks).At(position - calendar);
-        Expect(id == Narrow(item.EntryId()), operation_, "identifier at a position");
+        if (Succeeded(TARN_GetIDForOL(id, static_cast<int32_t>(position), kind.store), "identifier"))
+            Expect(id == Narrow(ItemAt(kind, position).first->EntryId()), operation_,
+                   "identifier at a position");
     }
     void ReadOne(const Kind& kind) {
         const simpim::OutlookItem* item = AnyItem(kind);
         if (!item) return;
         std::vector<char> record(kind.recordSize, 'x');
-        if (!Succeeded(TARN_GetSingleObjectForOL(record.data(), Narrow(item->EntryId()).c_str(), kind.store),
-                       "read"))
-            return;
-        Expect(MarkerIn(kind, record.data()) == PropertyOf(*item, kind), operation_,
-               std::string("read back of a ") + kind.name);
+        if (Succeeded(TARN_GetSingleObjectForOL(record.data(), Narrow(item->EntryId()).c_str(), kind.store),
+                      "read"))
+            Expect(MarkerIn(kind, record.data()) == PropertyOf(*item, kind), operation_,
+                   std::string("read back of a ") + kind.name);
     }
     void ReadAll(const Kind& kind) {
-        const std::size_t n = StoreCount(kind);
-        std::vector<std::vector<char>> records(n, std::vector<char>(kind.recordSize, '\0'));
-        std::vector<RecordListNode> nodes(n);
-        for (std::size_t k = 0; k < n; ++k) {
-            nodes[k].record = records[k].data();
-            nodes[k].next = k + 1 < n ? &nodes[k + 1] : nullptr;
-        }
-        PimRecordList list{};
-        list.first = n ? nodes.data() : nullptr;
-        list.count = static_cast<int32_t>(n);
-        if (!Succeeded(TARN_GetObjectStoreForOL(&list, kind.store), "store read")) return;
-        const std::size_t calendar = outlook_.Count(simpim::kFolderCalendar);
-        for (std::size_t k = 0; k < n; ++k) {
-            const bool task = kind.store == TARN_STORE_CALENDAR && k >= calendar;
-            const Kind& of = task ? kKinds[2] : kind.store == TARN_STORE_CALENDAR ? kKinds[1] : kind;
-            const simpim::OutlookItem& item =
-                task ? outlook_.Folder(simpim::kFolderTasks).At(k - calendar) : Folder(of).At(k);
-            Expect(MarkerIn(of, records[k].data()) == PropertyOf(item, of), operation_,
-                   std::string("store read of a ") + of.name);
+        HostList host(
+            std::vector<std::vector<char>>(StoreCount(kind), std::vector<char>(kind.recordSize, '\0')));
+        if (!Succeeded(TARN_GetObjectStoreForOL(&host.list, kind.store), "store read")) return;
+        for (std::size_t k = 0; k < host.records.size(); ++k) {
+            const auto [item, of] = ItemAt(kind, k);
+            Expect(MarkerIn(*of, host.records[k].data()) == PropertyOf(*item, *of), operation_,
+                   std::string("store read of a ") + of->name);
         }
     }
     void Update(const Kind& kind) {
         const simpim::OutlookItem* item = AnyItem(kind);
         if (!item) return;
-        const std::string marker = Marker();
-        const std::string before = PropertyOf(*item, kind);
-        const std::vector<char> record = RecordWith(kind, marker);
-        const bool ok = Succeeded(
-            TARN_SetSingleObjectForOL(Narrow(item->EntryId()).c_str(), record.data(), kind.store), "update");
+        const std::string marker = Marker(), before = PropertyOf(*item, kind);
+        const bool ok = Succeeded(TARN_SetSingleObjectForOL(Narrow(item->EntryId()).c_str(),
+                                                            RecordWith(kind, marker).data(), kind.store),
+                                  "update");
         const std::string after = PropertyOf(*item, kind);
         Expect(ok ? after == marker : after == before || after == marker, operation_,
                std::string("update of a ") + kind.name);
@@ -378,12 +368,11 @@ private:
     void Add(const Kind& kind) {
         const std::size_t n = Folder(kind).Count();
         const std::string marker = Marker();
-        const std::vector<char> record = RecordWith(kind, marker);
         char id[TARN_ENTRY_ID_SIZE];
         std::memset(id, 'i', sizeof id);
-        if (!Succeeded(TARN_AddForOL(id, record.data(), kind.store), "add")) return;
+        if (!Succeeded(TARN_AddForOL(id, RecordWith(kind, marker).data(), kind.store), "add")) return;
         Expect(Folder(kind).Count() == n + 1, operation_, std::string("add of a ") + kind.name);
-        const simpim::OutlookItem* item = outlook_.FindItem(std::u16string(id, id + std::strlen(id)));
+        const simpim::OutlookItem* item = Found(id);
         Expect(item && item->Folder() == &Folder(kind) && PropertyOf(*item, kind) == marker, operation_,
                std::string("the added ") + kind.name);
     }
@@ -391,28 +380,21 @@ private:
         const simpim::OutlookItem* item = AnyItem(kind);
         if (!item) return;
         const std::size_t n = Folder(kind).Count();
-        if (!Succeeded(TARN_DeleteForOL(Narrow(item->EntryId()).c_str()), "delete")) return;
-        Expect(Folder(kind).Count() == n - 1, operation_, std::string("delete of a ") + kind.name);
+        if (Succeeded(TARN_DeleteForOL(Narrow(item->EntryId()).c_str()), "delete"))
+            Expect(Folder(kind).Count() == n - 1, operation_, std::string("delete of a ") + kind.name);
     }
     void Replace(const Kind& kind) {
-        const std::size_t n = Pick(4);
+        std::vector<std::string> markers(Pick(4));
         std::vector<std::vector<char>> records;
-        for (std::size_t k = 0; k < n; ++k)
-            records.push_back(RecordWith(kind, Marker() + "r" + std::to_string(k)));
-        std::vector<RecordListNode> nodes(n);
-        for (std::size_t k = 0; k < n; ++k) {
-            nodes[k].record = records[k].data();
-            nodes[k].next = k + 1 < n ? &nodes[k + 1] : nullptr;
-        }
-        PimRecordList list{};
-        list.first = n ? nodes.data() : nullptr;
-        list.count = static_cast<int32_t>(n);
-        if (!Succeeded(TARN_SetObjectStoreForOL(&list, kind.store), "replacement")) return;
-        Expect(StoreCount(kind) == n, operation_, std::string("replacement of the store of a ") + kind.name);
-        for (std::size_t k = 0; k < n; ++k) {
-            const simpim::OutlookItem* item = outlook_.FindItem(std::u16string(
-                records[k].data() + 4, records[k].data() + 4 + std::strlen(records[k].data() + 4)));
-            Expect(item && PropertyOf(*item, kind) == Marker() + "r" + std::to_string(k), operation_,
+        for (std::size_t k = 0; k < markers.size(); ++k)
+            records.push_back(RecordWith(kind, markers[k] = Marker() + "r" + std::to_string(k)));
+        HostList host(std::move(records));
+        if (!Succeeded(TARN_SetObjectStoreForOL(&host.list, kind.store), "replacement")) return;
+        Expect(StoreCount(kind) == markers.size(), operation_,
+               std::string("replacement of the store of a ") + kind.name);
+        for (std::size_t k = 0; k < markers.size(); ++k) {
+            const simpim::OutlookItem* item = Found(host.records[k].data() + 4);
+            Expect(item && PropertyOf(*item, kind) == markers[k], operation_,
                    std::string("a replaced ") + kind.name);
         }
     }
@@ -421,9 +403,9 @@ private:
         if (!item) return;
         int32_t created = 0, modified = 0;
         const std::string id = Narrow(item->EntryId());
-        if (!Succeeded(TARN_GetCreationTimeForOL(&created, id.c_str()), "creation time")) return;
-        if (!Succeeded(TARN_GetModificationTimeForOL(&modified, id.c_str()), "modification time")) return;
-        Expect(created <= modified || modified == -1, operation_, "times");
+        if (Succeeded(TARN_GetCreationTimeForOL(&created, id.c_str()), "creation time") &&
+            Succeeded(TARN_GetModificationTimeForOL(&modified, id.c_str()), "modification time"))
+            Expect(created <= modified || modified == -1, operation_, "times");
     }
     // Deleted items and unmoved drafts go for good, so the store stays small.
     void EmptyWastebaskets() {

@@ -11,6 +11,7 @@
 
 #include "automation/com/com_ptr.h"
 #include "automation/com/unique_variant.h"
+#include "com_fakes.h"
 #include "simpim/item_classes.h"
 #include "simpim/outlook_server.h"
 #include "tarnex/tarnex_inproc.h"
@@ -20,51 +21,25 @@ namespace {
 using tarnex::automation::com::ComPtr;
 using tarnex::automation::com::UniqueVariant;
 
-constexpr DISPID kCreateItem = 0x10A;
-constexpr DISPID kGetNamespace = 0x110;
-constexpr DISPID kApplicationName = 0x3001;
-constexpr DISPID kGetItemFromId = 0x2109;
-constexpr DISPID kSelectedMailingAddress = 0x8022;  // a contact's number property
-constexpr LONG kContactItem = 2;
+constexpr DISPID kCreateItem = 0x10A, kGetNamespace = 0x110, kName = 0x3001, kGetItemFromId = 0x2109,
+                 kBody = simpim::kDispidBody,
+                 kSelectedMailingAddress = 0x8022;  // a contact's number property
+constexpr WORD kGet = DISPATCH_PROPERTYGET, kMethod = DISPATCH_METHOD, kPut = DISPATCH_PROPERTYPUT,
+               kPutRef = DISPATCH_PROPERTYPUTREF;
 constexpr UINT kUntouched = 0xDEAD;
-
-// An object without IDispatch, which no member can take as an argument.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class UnknownOnly final : public IUnknown {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        *object = IsEqualIID(riid, IID_IUnknown) ? this : nullptr;
-        if (!*object) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references); }
-    ULONG STDMETHODCALLTYPE Release() override { return InterlockedDecrement(&references); }
-    LONG references = 1;
-};
-#pragma GCC diagnostic pop
-UnknownOnly unknownOnly;
+windows_test::UnknownOnly unknownOnly;
 
 using ArgMaker = void (*)(VARIANT&);
-void Text(VARIANT& v, const wchar_t* text) {
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(text);
-}
-void Mapi(VARIANT& v) { Text(v, L"MAPI"); }
-void Word(VARIANT& v) { Text(v, L"abc"); }
+using windows_test::Shared;
+using windows_test::Typed;
+void Mapi(VARIANT& v) { V_BSTR(&Typed(v, VT_BSTR)) = SysAllocString(L"MAPI"); }
+void Word(VARIANT& v) { V_BSTR(&Typed(v, VT_BSTR)) = SysAllocString(L"abc"); }
+void Contact(VARIANT& v) { V_I4(&Typed(v, VT_I4)) = 2; }
 // A VT_ERROR that is not a missing argument: no text or number converts from it.
-void ErrorValue(VARIANT& v) {
-    V_VT(&v) = VT_ERROR;
-    V_ERROR(&v) = E_FAIL;
-}
-void Unknown(VARIANT& v) {
-    V_VT(&v) = VT_UNKNOWN;
-    V_UNKNOWN(&v) = &unknownOnly;
-    unknownOnly.AddRef();
-}
+void ErrorValue(VARIANT& v) { V_ERROR(&Typed(v, VT_ERROR)) = E_FAIL; }
+void Unknown(VARIANT& v) { V_UNKNOWN(&Typed(v, VT_UNKNOWN)) = Shared(&unknownOnly); }
 
-enum class Target { Application, NameSpace, Contact };
+enum Target { App, Ns, Item };
 
 struct InvokeCase {
     const char* name;
@@ -78,111 +53,36 @@ struct InvokeCase {
     bool otherIid = false;            // riid IID_IDispatch instead of IID_NULL
 };
 
+// Plausible mistakes: riid never looked at; a put by reference taken for a
+// put; DISPATCH_METHOD | DISPATCH_PROPERTYGET read as a method only; puArgErr
+// counted in call order instead of rgvarg order; named arguments ignored.
 const std::vector<InvokeCase> kCases = {
-    // Plausible mistake: riid never looked at.
-    {"riid other than IID_NULL",
-     Target::Application,
-     kApplicationName,
-     DISPATCH_PROPERTYGET,
-     {},
-     {},
-     DISP_E_UNKNOWNINTERFACE,
-     kUntouched,
-     true},
-    // Plausible mistake: a put by reference taken for a put.
+    {"riid other than IID_NULL", App, kName, kGet, {}, {}, DISP_E_UNKNOWNINTERFACE, kUntouched, true},
     {"put by reference of a value property",
-     Target::Contact,
-     simpim::kDispidBody,
-     DISPATCH_PROPERTYPUTREF,
+     Item,
+     kBody,
+     kPutRef,
      {Word},
      {DISPID_PROPERTYPUT},
      DISP_E_MEMBERNOTFOUND},
-    {"put or put by reference",
-     Target::Contact,
-     simpim::kDispidBody,
-     DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF,
-     {Word},
-     {DISPID_PROPERTYPUT},
-     S_OK},
-    // Plausible mistake: DISPATCH_METHOD | DISPATCH_PROPERTYGET read as a method only.
-    {"method or get of a property",
-     Target::Application,
-     kApplicationName,
-     DISPATCH_METHOD | DISPATCH_PROPERTYGET,
-     {},
-     {},
-     S_OK},
-    {"method or get of a method",
-     Target::Application,
-     kGetNamespace,
-     DISPATCH_METHOD | DISPATCH_PROPERTYGET,
-     {Mapi},
-     {},
-     S_OK},
-    {"get of a method",
-     Target::Application,
-     kGetNamespace,
-     DISPATCH_PROPERTYGET,
-     {Mapi},
-     {},
-     DISP_E_MEMBERNOTFOUND},
-    // Plausible mistake: puArgErr counted in call order instead of rgvarg order.
-    {"only argument refused",
-     Target::Application,
-     kCreateItem,
-     DISPATCH_METHOD,
-     {Word},
-     {},
-     DISP_E_TYPEMISMATCH,
-     0},
-    {"first of two refused",
-     Target::NameSpace,
-     kGetItemFromId,
-     DISPATCH_METHOD,
-     {ErrorValue, Word},
-     {},
-     DISP_E_TYPEMISMATCH,
-     1},
-    {"second of two refused",
-     Target::NameSpace,
-     kGetItemFromId,
-     DISPATCH_METHOD,
-     {Word, ErrorValue},
-     {},
-     DISP_E_TYPEMISMATCH,
-     0},
+    {"put or put by reference", Item, kBody, kPut | kPutRef, {Word}, {DISPID_PROPERTYPUT}, S_OK},
+    {"method or get of a property", App, kName, kMethod | kGet, {}, {}, S_OK},
+    {"method or get of a method", App, kGetNamespace, kMethod | kGet, {Mapi}, {}, S_OK},
+    {"get of a method", App, kGetNamespace, kGet, {Mapi}, {}, DISP_E_MEMBERNOTFOUND},
+    {"only argument refused", App, kCreateItem, kMethod, {Word}, {}, DISP_E_TYPEMISMATCH, 0},
+    {"first of two refused", Ns, kGetItemFromId, kMethod, {ErrorValue, Word}, {}, DISP_E_TYPEMISMATCH, 1},
+    {"second of two refused", Ns, kGetItemFromId, kMethod, {Word, ErrorValue}, {}, DISP_E_TYPEMISMATCH, 0},
     {"put value refused",
-     Target::Contact,
+     Item,
      kSelectedMailingAddress,
-     DISPATCH_PROPERTYPUT,
+     kPut,
      {Word},
      {DISPID_PROPERTYPUT},
      DISP_E_TYPEMISMATCH,
      0},
-    {"object without IDispatch",
-     Target::NameSpace,
-     kGetItemFromId,
-     DISPATCH_METHOD,
-     {Unknown, Word},
-     {},
-     DISP_E_TYPEMISMATCH,
-     1},
-    {"put named other than DISPID_PROPERTYPUT",
-     Target::Contact,
-     simpim::kDispidBody,
-     DISPATCH_PROPERTYPUT,
-     {Word},
-     {7},
-     DISP_E_PARAMNOTFOUND,
-     0},
-    {"method with a named argument",
-     Target::NameSpace,
-     kGetItemFromId,
-     DISPATCH_METHOD,
-     {Word, Word},
-     {1},
-     DISP_E_PARAMNOTFOUND,
-     0},
+    {"object without IDispatch", Ns, kGetItemFromId, kMethod, {Unknown, Word}, {}, DISP_E_TYPEMISMATCH, 1},
+    {"put named other than DISPID_PROPERTYPUT", Item, kBody, kPut, {Word}, {7}, DISP_E_PARAMNOTFOUND, 0},
+    {"method with a named argument", Ns, kGetItemFromId, kMethod, {Word, Word}, {1}, DISP_E_PARAMNOTFOUND, 0},
 };
 
 class ServerInvokeChecks : public testing::Test {
@@ -193,18 +93,13 @@ protected:
         CLSID clsid;
         ASSERT_HRESULT_SUCCEEDED(CLSIDFromProgID(L"Outlook.Application.9", &clsid));
         ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                                  IID_IDispatch, application.PutVoid()));
-        nameSpace = Make(application, kGetNamespace, Mapi);
-        contact = Make(application, kCreateItem, [](VARIANT& v) {
-            V_VT(&v) = VT_I4;
-            V_I4(&v) = kContactItem;
-        });
-        ASSERT_TRUE(nameSpace && contact);
+                                                  IID_IDispatch, targets[App].PutVoid()));
+        targets[Ns] = Make(targets[App], kGetNamespace, Mapi);
+        targets[Item] = Make(targets[App], kCreateItem, Contact);
+        ASSERT_TRUE(targets[Ns] && targets[Item]);
     }
     void TearDown() override {
-        application.Reset();
-        nameSpace.Reset();
-        contact.Reset();
+        for (auto& target : targets) target.Reset();
         tarnex_RegisterServer("Outlook.Application.9", nullptr, nullptr);
         EXPECT_EQ(0, outlook.LiveReferences());
         EXPECT_EQ(1, unknownOnly.references);
@@ -222,14 +117,8 @@ protected:
         return ComPtr<IDispatch>::Share(V_DISPATCH(result.Get()));
     }
 
-    IDispatch& TargetOf(Target target) const {
-        if (target == Target::NameSpace) return *nameSpace.Get();
-        if (target == Target::Contact) return *contact.Get();
-        return *application.Get();
-    }
-
     simpim::OutlookServer outlook;
-    ComPtr<IDispatch> application, nameSpace, contact;
+    ComPtr<IDispatch> targets[3];
 };
 
 TEST_F(ServerInvokeChecks, AsATypeLibraryChecksThem) {
@@ -241,13 +130,12 @@ TEST_F(ServerInvokeChecks, AsATypeLibraryChecksThem) {
         std::vector<DISPID> named = c.named;
         DISPPARAMS params{reversed.data(), named.empty() ? nullptr : named.data(),
                           static_cast<UINT>(reversed.size()), static_cast<UINT>(named.size())};
-        const bool isPut = c.flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
         UniqueVariant result;
         EXCEPINFO exception{};
         UINT argumentError = kUntouched;
-        const HRESULT hr = TargetOf(c.target).Invoke(
+        const HRESULT hr = targets[c.target]->Invoke(
             c.dispid, c.otherIid ? IID_IDispatch : IID_NULL, LOCALE_USER_DEFAULT, c.flags, &params,
-            isPut ? nullptr : result.Get(), &exception, &argumentError);
+            c.flags & (kPut | kPutRef) ? nullptr : result.Get(), &exception, &argumentError);
         EXPECT_EQ(c.expected, hr) << c.name;
         // Only these two name an argument; through a proxy puArgErr comes
         // back zeroed from any other failure.

@@ -19,10 +19,7 @@ nlohmann::ordered_json SaveBoth(const nlohmann::ordered_json& document) {
 }
 
 TEST(PimJsonTest, AMistakeIsToldWithItsPlace) {
-    const struct {
-        const char* document;
-        const char* message;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {R"({"outlook": {"folders": [}})", "line 1, column 26"},
         {R"([1])", "/: expected an object"},
         {R"({"outlok": {}})", "/outlok: not a member"},
@@ -48,16 +45,16 @@ TEST(PimJsonTest, AMistakeIsToldWithItsPlace) {
         {R"({"eudora": {"mailboxes": [{"name": "In", "messages": [{"date": 1}]}]}})",
          "messages/0/date: expected"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, message] : cases) {
         try {
-            const auto document = ParsePimJson(c.document);
+            const auto document = ParsePimJson(text);
             OutlookServer outlook;
             EudoraServer eudora;
             if (document.contains("outlook")) LoadOutlook(document, outlook);
             if (document.contains("eudora")) LoadEudora(document, eudora);
-            ADD_FAILURE() << c.document << " loaded";
+            ADD_FAILURE() << text << " loaded";
         } catch (const PimJsonError& e) {
-            EXPECT_THAT(e.what(), ::testing::HasSubstr(c.message)) << c.document;
+            EXPECT_THAT(e.what(), ::testing::HasSubstr(message)) << text;
         }
     }
 }
@@ -80,6 +77,7 @@ TEST(PimJsonTest, ASavedStateLoadsBackToItself) {
     EXPECT_EQ(saved["eudora"]["mailboxes"], document["eudora"]["mailboxes"]);
 }
 
+// Catches an injected empty result that hits the wrong call, or a text.
 TEST(PimJsonTest, NotAnObjectEmptiesAnObjectResultOnlyAtItsCall) {
     EudoraServer server;
     DispatchRef application =
@@ -88,8 +86,7 @@ TEST(PimJsonTest, NotAnObjectEmptiesAnObjectResultOnlyAtItsCall) {
     const Reply first = Method(application, 0x1C, {Variant(2), Variant(-1)});
     const Reply second = Method(application, 0x1C, {Variant(2), Variant(-1)});
     EXPECT_TRUE(first.Ok() && first.Object());
-    EXPECT_TRUE(second.Ok());
-    EXPECT_TRUE(second.value.IsEmpty());
+    EXPECT_TRUE(second.Ok() && second.value.IsEmpty());
     server.FailCall(1, Fault::NotAnObject());
     EXPECT_EQ(Get(first.Object(), 0xB).Text(), u"In");  // a text goes through
 }
