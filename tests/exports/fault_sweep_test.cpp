@@ -51,43 +51,22 @@ struct Host {
 };
 
 // Records as a host fills them for writing.
-RecordBytes ContactToWrite(const char* last) {
-    return {{con::kName, std::string(last) + ";Jane;Q;Dr.;Jr."},
-            {con::kFileAs, "Doe, Jane"},
-            {con::kBirthday, "19700102"},
-            {con::Address(0), ";;1 Main St;Town;ST;12345;Land"},
-            {con::Address(0, true), "HOME"},
-            {con::kOrganization, "Acme;Sales"},
-            {con::kJobTitle, "Chief"},
-            {con::Phone(0), "555 0199"},
-            {con::Phone(0, true), "WORK;VOICE"},
-            {con::Email(0), "jane@example.com"},
-            {con::Email(0, true), "INTERNET;PREF"},
-            {con::kBusinessHomePage, "http://example.com/"}};
+std::string ContactToWrite(const char* last) {
+    return "name=" + std::string(last) +
+           ";Jane;Q;Dr.;Jr.|fileAs=Doe, Jane|birthday=19700102|address0=;;1 Main St;Town;ST;12345;Land|"
+           "address0Parameters=HOME|organization=Acme;Sales|jobTitle=Chief|phone0=555 0199|"
+           "phone0Parameters=WORK;VOICE|email0=jane@example.com|email0Parameters=INTERNET;PREF|"
+           "businessHomePage=http://example.com/";
 }
-const RecordBytes kAppointmentToWrite = {{cal::kKind, Byte(TARN_CALENDAR_APPOINTMENT)},
-                                         {cal::kSubject, "Planning"},
-                                         {cal::kStart, "20010315T093000"},
-                                         {cal::kEnd, "20010315T103000"},
-                                         {cal::kLocation, "Room 2"},
-                                         {cal::kBody, "Agenda=0D=0Anext"},
-                                         {cal::kImportance, "2"}};
-const RecordBytes kTaskToWrite = {{cal::kKind, Byte(TARN_CALENDAR_TASK)},
-                                  {cal::kSubject, "Taxes"},
-                                  {cal::kDueDate, "20010420T000000"},
-                                  {cal::kDateCompleted, "20010419"},
-                                  {cal::kStatus, "COMPLETED"},
-                                  {cal::kCategories, "Home"},
-                                  {cal::kImportance, "0"},
-                                  {cal::kBody, "Forms"}};
-const RecordBytes kNoteToWrite = {{note::kBody, "one=0D=0Atwo"}, {note::kCategories, "Ideas"}};
-const RecordBytes kMailToWrite = {{msg::kStatus, "READ"},
-                                  {msg::kSubject, "Minutes"},
-                                  {msg::kTo, "Bob"},
-                                  {msg::kCc, "Carl"},
-                                  {msg::kBody, "Text\nmore"},
-                                  {msg::kRecipientList1, "|Dan|Eve"},
-                                  {msg::kOriginatorList1, "|Ann"}};
+const char* const kAppointmentToWrite =
+    "kind=\1|subject=Planning|start=20010315T093000|end=20010315T103000|location=Room 2|"
+    "body=Agenda=0D=0Anext|importance=2";
+const char* const kTaskToWrite =
+    "kind=\2|subject=Taxes|dueDate=20010420T000000|dateCompleted=20010419|status=COMPLETED|categories=Home|"
+    "importance=0|body=Forms";
+const char* const kNoteToWrite = "body=one=0D=0Atwo|categories=Ideas";
+const char* const kMailToWrite =
+    "status=READ|subject=Minutes|to=Bob|cc=Carl|body=Text\nmore|recipientList1=|Dan|Eve|originatorList1=|Ann";
 template <class Record>
 Record* Written(Record& record, const RecordBytes& fields) {
     record = RecordWith<Record>(fields);
@@ -229,10 +208,7 @@ std::vector<Scenario> Scenarios() {
     }
     for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
         eudora("queue into " + std::to_string(store), [store](L l, Host& h) {
-            return l.AddForEU(
-                h.id,
-                Written(h.mail[0], {{msg::kTo, "Dan"}, {msg::kSubject, "Notes"}, {msg::kBody, "Body text"}}),
-                store);
+            return l.AddForEU(h.id, Written(h.mail[0], "to=Dan|subject=Notes|body=Body text"), store);
         });
     }
     return s;

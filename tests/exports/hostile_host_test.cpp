@@ -23,19 +23,6 @@ constexpr int32_t kStores[] = {TARN_STORE_CONTACTS, TARN_STORE_CALENDAR, TARN_ST
                                TARN_STORE_INBOX,    TARN_STORE_OUTBOX,   TARN_STORE_SENT};
 constexpr int32_t kNoStores[] = {0, 2, 3, 8, 256, -1, INT_MIN, INT_MAX};
 
-std::size_t RecordSize(int32_t store) {
-    switch (store) {
-        case TARN_STORE_CONTACTS:
-            return TARN_CONTACT_RECORD_SIZE;
-        case TARN_STORE_CALENDAR:
-            return TARN_CALENDAR_RECORD_SIZE;
-        case TARN_STORE_NOTES:
-            return TARN_NOTE_RECORD_SIZE;
-        default:
-            return TARN_MESSAGE_RECORD_SIZE;
-    }
-}
-
 class HostileHostTest : public HostTest {
 protected:
     void SetUp() override {
