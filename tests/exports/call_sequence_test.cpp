@@ -260,7 +260,7 @@ const Scenario kScenarios[] = {
     {"contact store replaced by one record", true,
      [](const Library& l, const Ids&) {
          HostList<ContactRecord> list(1);
-         Fill(list.records[0].name, "Roe;Richard");
+         list.records[0] = RecordWith<ContactRecord>("name=Roe;Richard");
          l.SetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
      },
      Joined({Calls("Items[Contacts].Count | Items[Contacts].Count | Items[Contacts].Remove(2) | "

@@ -1,9 +1,9 @@
 #include "exports/host.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <sstream>
-#include <cctype>
 #include <stdexcept>
 #include <utility>
 
@@ -16,7 +16,7 @@ namespace {
 // Where each field of a layout starts, by offset; the contact's slots by
 // their number ("phone2", "phone2Parameters").
 const std::map<std::size_t, std::string>& Layout(std::size_t recordSize) {
-    static const auto build = [](std::string_view fields, std::size_t slotsAt = 0) {
+    static const auto build = [](std::string_view fields, bool slots = false) {
         std::map<std::size_t, std::string> layout = {{0, "type"}, {4, "entryId"}, {260, "version"}};
         std::istringstream in{std::string(fields)};
         for (std::pair<std::size_t, std::string> field; in >> field.first >> field.second;)
@@ -24,12 +24,13 @@ const std::map<std::size_t, std::string>& Layout(std::size_t recordSize) {
         const struct {
             const char* name;
             std::size_t at, size, parameters, count;
-        } slots[] = {
+        } contactSlots[] = {
             {"address", 893, 383, 255, 6}, {"phone", 4087, 178, 50, 12}, {"email", 7503, 158, 30, 12}};
-        for (const auto& s : slotsAt ? std::span(slots) : std::span(slots, 0)) {
-            for (std::size_t k = 0; k < s.count; ++k) {
-                layout[s.at + k * s.size] = s.name + std::to_string(k);
-                layout[s.at + k * s.size + s.parameters] = s.name + std::to_string(k) + "Parameters";
+        for (const auto& slot : contactSlots) {
+            for (std::size_t k = 0; slots && k < slot.count; ++k) {
+                layout[slot.at + k * slot.size] = slot.name + std::to_string(k);
+                layout[slot.at + k * slot.size + slot.parameters] =
+                    slot.name + std::to_string(k) + "Parameters";
             }
         }
         return layout;
@@ -39,7 +40,7 @@ const std::map<std::size_t, std::string>& Layout(std::size_t recordSize) {
         "3191 organization 3703 organizationParameters 3831 jobTitle 3959 jobTitleParameters 6223 "
         "personalHomePage 6735 personalHomePageParameters 6863 businessHomePage 7375 "
         "businessHomePageParameters 9399 tail",
-        1);
+        true);
     static const std::map<std::size_t, std::string> calendar = build(
         "270 kind 271 fields.entryId 527 categories 805 dateCompleted 825 dateCompletedParameters 953 body "
         "21433 bodyParameters 21561 dueDate 21581 dueDateParameters 21709 end 21729 endParameters 21857 "

@@ -59,20 +59,6 @@ Record Zeroed() {
     return record;
 }
 
-// Copies text into a record field; the text must fit with its zero.
-template <std::size_t N>
-void Fill(char (&field)[N], std::string_view text) {
-    ASSERT_LT(text.size(), N) << text;
-    std::memcpy(field, text.data(), text.size());
-    field[text.size()] = '\0';
-}
-
-// A field's text up to its zero, never past the field's end.
-template <std::size_t N>
-std::string Text(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
-}
-
 // Host-owned records of any type, zeroed and chained into a list.
 template <class Record>
 struct HostList {
@@ -119,6 +105,21 @@ inline std::string Letters(char c, std::size_t n) { return std::string(n, c); }
 std::size_t RecordSize(int32_t store);
 // The bytes of a record of this size holding these texts.
 std::string ImageOf(std::size_t size, const RecordBytes& fields);
+// Host records of a store's layout, as these bytes, chained into a list.
+struct Records {
+    Records(std::int32_t store, const std::vector<RecordBytes>& records)
+        : size(RecordSize(store)), nodes(records.size()) {
+        for (const RecordBytes& r : records) images.push_back(ImageOf(size, r));
+        for (std::size_t k = 0; k < nodes.size(); ++k)
+            nodes[k] = MakeNode(images[k].data(), k + 1 < nodes.size() ? &nodes[k + 1] : nullptr);
+        list = MakeList(nodes.data(), static_cast<int32_t>(nodes.size()));
+    }
+    std::size_t size;
+    std::vector<std::string> images;
+    std::vector<RecordListNode> nodes;
+    PimRecordList list{};
+};
+
 // A record as a host fills it.
 template <class Record>
 Record RecordWith(const RecordBytes& fields) {
@@ -186,12 +187,6 @@ protected:
     simpim::OutlookItem& Add(std::int32_t folder, const simpim::ItemClass& itemClass,
                              std::string_view properties = "") {
         return Set(outlook.AddItem(folder, itemClass), properties);
-    }
-    // The identifier at a store position, as the host asks for it.
-    std::string IdAt(int32_t position, int32_t store) {
-        char id[TARN_ENTRY_ID_SIZE] = {};
-        EXPECT_EQ(lib.GetIDForOL(id, position, store), TARN_OK);
-        return id;
     }
     int32_t CountOf(int32_t store, bool eudoraStore = false) {
         int32_t count = -1;

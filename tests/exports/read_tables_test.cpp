@@ -358,16 +358,12 @@ TEST_F(ReadTableTest, WholeStores) {
         for (const Item& item : r.items)
             ids.push_back(EntryIdOf(AddTimed(item.folder, *item.itemClass, item.properties)));
         outlook.ClearCallLog();
-        const std::size_t n = r.expected.size(), size = RecordSize(r.store);
-        std::vector<char> records(n * size, '\0');
-        std::vector<RecordListNode> nodes(n);
-        for (std::size_t k = 0; k < n; ++k)
-            nodes[k] = MakeNode(&records[k * size], k + 1 < n ? &nodes[k + 1] : nullptr);
-        PimRecordList list = MakeList(nodes.data(), static_cast<int32_t>(n));
-        EXPECT_EQ(lib.GetObjectStoreForOL(&list, r.store), r.result);
-        for (std::size_t k = 0; k < n; ++k)
-            EXPECT_TRUE(RecordBytesAre({&records[k * size], size}, Resolved(r.expected[k], ids)))
+        Records host(r.store, std::vector<RecordBytes>(r.expected.size()));
+        EXPECT_EQ(lib.GetObjectStoreForOL(&host.list, r.store), r.result);
+        for (std::size_t k = 0; k < r.expected.size(); ++k) {
+            EXPECT_TRUE(RecordBytesAre({host.images[k].data(), host.size}, Resolved(r.expected[k], ids)))
                 << "record " << k;
+        }
         const auto calls = CallTrace().Lines(outlook.CallLog());
         if (r.tasksCounted >= 0) {
             EXPECT_EQ(std::count(calls.begin(), calls.end(), "Items[Tasks].Count"), r.tasksCounted);

@@ -32,21 +32,6 @@ const std::string kContactCleared =
 const std::string kTaskCleared = "Subject=|Body=|Categories=|Importance=0|";
 const std::string kMailCleared = "CC=|Subject=|Body=|UnRead=false|";
 
-// Host records of a store's layout chained into a list.
-struct Records {
-    Records(std::int32_t store, const std::vector<RecordBytes>& records)
-        : size(RecordSize(store)), nodes(records.size()) {
-        for (const RecordBytes& r : records) images.push_back(ImageOf(size, r));
-        for (std::size_t k = 0; k < nodes.size(); ++k)
-            nodes[k] = MakeNode(images[k].data(), k + 1 < nodes.size() ? &nodes[k + 1] : nullptr);
-        list = MakeList(nodes.data(), static_cast<int32_t>(nodes.size()));
-    }
-    std::size_t size;
-    std::vector<std::string> images;
-    std::vector<RecordListNode> nodes;
-    PimRecordList list{};
-};
-
 class WriteTableTest : public HostTest {
 protected:
     void SetUp() override {
@@ -317,7 +302,7 @@ TEST_F(WriteTableTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
 
     ContactRecord record = Zeroed<ContactRecord>();
     EXPECT_EQ(lib.GetSingleObjectForOL(&record, EntryIdOf(item).c_str(), TARN_STORE_CONTACTS), TARN_OK);
-    EXPECT_EQ(Text(record.name), "Old;;;;") << "the read showed unsaved values";
+    EXPECT_EQ(std::string(record.name), "Old;;;;") << "the read showed unsaved values";
     const ContactRecord good = RecordWith<ContactRecord>("name=Good");
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &good, TARN_STORE_CONTACTS), TARN_OK);
     EXPECT_EQ(Properties(item).at("LastName"), "Good");
