@@ -255,12 +255,12 @@ const Scenario kScenarios[] = {
              Calls("Items[Contacts].Item(2) | ~ContactItem | ContactItem.Class | ContactItem.EntryID"),
              kContactReads})},
     {"single contact write", true,
-     WriteOne<ContactRecord>(&Ids::contact, TARN_STORE_CONTACTS, {{con::kName, "Roe;Richard"}}),
+     WriteOne<ContactRecord>(&Ids::contact, TARN_STORE_CONTACTS, "name=Roe;Richard"),
      Joined({Found("$contact"), kContactWrites, {"ContactItem.Save()"}})},
     {"contact store replaced by one record", true,
      [](const Library& l, const Ids&) {
          HostList<ContactRecord> list(1);
-         Fill(list.records[0].name, "Roe;Richard");
+         list.records[0] = RecordWith<ContactRecord>("name=Roe;Richard");
          l.SetObjectStoreForOL(&list.list, TARN_STORE_CONTACTS);
      },
      Joined({Calls("Items[Contacts].Count | Items[Contacts].Count | Items[Contacts].Remove(2) | "
@@ -284,12 +284,9 @@ const Scenario kScenarios[] = {
                      "Complete")})},
     // Complete after the dates, Subject last.
     {"single task write", true,
-     WriteOne<CalendarRecord>(&Ids::task, TARN_STORE_CALENDAR,
-                              {{cal::kKind, Byte(TARN_CALENDAR_TASK)},
-                               {cal::kDateCompleted, "20010114"},
-                               {cal::kStart, "20010112T120000"},
-                               {cal::kDueDate, "20010129"},
-                               {cal::kStatus, "COMPLETED"}}),
+     WriteOne<CalendarRecord>(
+         &Ids::task, TARN_STORE_CALENDAR,
+         "kind=\2|dateCompleted=20010114|start=20010112T120000|dueDate=20010129|status=COMPLETED"),
      Joined(
          {Found("$task"),
           Calls("TaskItem.Categories = \"\" | TaskItem.DateCompleted = date:36905 | TaskItem.Body = \"\" | "
@@ -297,9 +294,7 @@ const Scenario kScenarios[] = {
                 "TaskItem.Importance = 0 | TaskItem.Complete = true | TaskItem.Subject = \"\" | "
                 "TaskItem.Save()")})},
     {"appointment added", true,
-     AddOne<CalendarRecord>(TARN_STORE_CALENDAR, {{cal::kKind, Byte(TARN_CALENDAR_APPOINTMENT)},
-                                                  {cal::kStart, "20010119T090000"},
-                                                  {cal::kEnd, "20010119T103000"}}),
+     AddOne<CalendarRecord>(TARN_STORE_CALENDAR, "kind=\1|start=20010119T090000|end=20010119T103000"),
      Calls("Application.CreateItem(1) | AppointmentItem.Subject = \"\" | AppointmentItem.Body = \"\" | "
            "AppointmentItem.Start = date:36910.4 | AppointmentItem.End = date:36910.4 | "
            "AppointmentItem.Location = \"\" | AppointmentItem.Save() | AppointmentItem.EntryID")},
@@ -322,14 +317,12 @@ const Scenario kScenarios[] = {
      Joined({{"Items[Notes].Item(1)"},
              Members("NoteItem", "Class EntryID CreationTime LastModificationTime Subject Body")})},
     {"single note write sends body and categories only", true,
-     WriteOne<NoteRecord>(&Ids::note, TARN_STORE_NOTES,
-                          {{note::kBody, "x=0D=0Ay"},
-                           {note::kCreated, "20010301T100000"},
-                           {note::kModified, "20010301T100000"},
-                           {note::kSubject, "Other"}}),
+     WriteOne<NoteRecord>(
+         &Ids::note, TARN_STORE_NOTES,
+         "body=x=0D=0Ay|creationTime=20010301T100000|lastModificationTime=20010301T100000|subject=Other"),
      Joined(
          {Found("$note"), Calls("NoteItem.Body = \"x\ny\" | NoteItem.Categories = \"\" | NoteItem.Save()")})},
-    {"note added", true, AddOne<NoteRecord>(TARN_STORE_NOTES, {{note::kCategories, "Ideas"}}),
+    {"note added", true, AddOne<NoteRecord>(TARN_STORE_NOTES, "categories=Ideas"),
      Calls("Application.CreateItem(5) | NoteItem.Body = \"\" | NoteItem.Categories = \"Ideas\" | "
            "NoteItem.Save() | NoteItem.EntryID")},
     {"creation time", true,
@@ -367,9 +360,7 @@ const Scenario kScenarios[] = {
     // No sender in the record: SentOnBehalfOfName is not set. Saved, then
     // moved; the identifier is read from the object Move returned.
     {"message added to the Outbox", true,
-     AddOne<MessageRecord>(
-         TARN_STORE_OUTBOX,
-         {{msg::kStatus, "UNREAD"}, {msg::kRecipientList1, "|Anna|Mei"}, {msg::kSubject, "Hi"}}),
+     AddOne<MessageRecord>(TARN_STORE_OUTBOX, "status=UNREAD|recipientList1=|Anna|Mei|subject=Hi"),
      Calls("Application.CreateItem(0) | MailItem.UnRead = true | MailItem.To = \"Anna; Mei\" | "
            "MailItem.CC = \"\" | MailItem.Subject = \"Hi\" | MailItem.Body = \"\" | MailItem.Save() | "
            "NameSpace.GetDefaultFolder(4) | MailItem.Move(<MAPIFolder>) | ~MAPIFolder[Outbox] | "
@@ -431,8 +422,7 @@ TEST_F(EudoraCallSequenceTest, ReadWalksTheTreeThenReadsTheMessage) {
 
 // Queued, found again by its body in the out mailbox, marked and moved.
 TEST_F(EudoraCallSequenceTest, AddQueuesFindsMarksAndMoves) {
-    const MessageRecord record =
-        RecordWith<MessageRecord>({{msg::kTo, "anna@example.com"}, {msg::kBody, "Hi"}});
+    const MessageRecord record = RecordWith<MessageRecord>("to=anna@example.com|body=Hi");
     ASSERT_EQ(lib.AddForEU(nullptr, &record, TARN_STORE_SENT), TARN_OK);
     const simpim::EudoraMailbox& in = eudora.Mailbox(simpim::kEudoraIn);
     EXPECT_TRUE(SameCalls(

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <string_view>
 
 #include "simpim/item_classes.h"
@@ -10,63 +11,34 @@ namespace tarnex_test {
 
 namespace {
 
-struct Member {
-    simpim::Dispid dispid;
-    std::string_view name;
-};
-
-// Outlook's navigation members and the item methods.
-constexpr Member kMembers[] = {{0x110, "GetNamespace"},
-                               {0x10A, "CreateItem"},
-                               {0x2105, "Logon"},
-                               {0x2103, "Folders"},
-                               {0x210B, "GetDefaultFolder"},
-                               {0x2109, "GetItemFromID"},
-                               {0x3100, "Items"},
-                               {0x3001, "Name"},
-                               {0x3108, "StoreID"},
-                               {0xF01E, "EntryID"},
-                               {0x50, "Count"},
-                               {0x51, "Item"},
-                               {0x54, "Remove"},
-                               {0x56, "GetFirst"},
-                               {0x57, "GetNext"},
-                               {0xF00A, "Class"},
-                               {0xF001, "Parent"},
-                               {0x1A, "MessageClass"},
-                               {0xF048, "Save"},
-                               {0xF04A, "Delete"},
-                               {0xF034, "Move"}};
-
-struct EudoraMember {
-    std::string_view object;
-    simpim::Dispid dispid;
-    std::string_view name;
-};
-
+// Outlook's navigation members and the item methods, by DISPID.
+constexpr std::string_view kMembers =
+    "110 GetNamespace 10A CreateItem 2105 Logon 2103 Folders 210B GetDefaultFolder 2109 GetItemFromID 3100 "
+    "Items "
+    "3001 Name 3108 StoreID F01E EntryID 50 Count 51 Item 54 Remove 56 GetFirst 57 GetNext F00A Class F001 "
+    "Parent "
+    "1A MessageClass F048 Save F04A Delete F034 Move";
 // Eudora's members, by the roles the library gives them.
-constexpr EudoraMember kEudoraMembers[] = {{"EuApplication", 0x6, "InMailbox"},
-                                           {"EuApplication", 0xE, "RootFolder"},
-                                           {"EuApplication", 0x1C, "MailboxByNumber"},
-                                           {"EuApplication", 0x1D, "QueueMessage"},
-                                           {"EuFolder", 0x6, "Folders"},
-                                           {"EuFolder", 0x8, "MailboxNumber"},
-                                           {"EuFolder", 0xA, "Messages"},
-                                           {"EuFolder", 0xB, "Name"},
-                                           {"EuFolders", 0x0, "Item"},
-                                           {"EuFolders", 0x1, "Count"},
-                                           {"EuMessages", 0x0, "Item"},
-                                           {"EuMessages", 0x1, "Count"},
-                                           {"EuMessages", 0x2, "ItemByID"},
-                                           {"EuMessage", 0x2, "Body"},
-                                           {"EuMessage", 0x5, "Date"},
-                                           {"EuMessage", 0x6, "From"},
-                                           {"EuMessage", 0x7, "Header"},
-                                           {"EuMessage", 0x8, "ID"},
-                                           {"EuMessage", 0xD, "Status"},
-                                           {"EuMessage", 0xE, "Subject"},
-                                           {"EuMessage", 0xF, "To"},
-                                           {"EuMessage", 0x10, "Move"}};
+constexpr std::string_view kEudoraMembers =
+    "EuApplication 6 InMailbox EuApplication E RootFolder EuApplication 1C MailboxByNumber EuApplication 1D "
+    "QueueMessage EuFolder 6 Folders EuFolder 8 MailboxNumber EuFolder A Messages EuFolder B Name EuFolders "
+    "0 Item "
+    "EuFolders 1 Count EuMessages 0 Item EuMessages 1 Count EuMessages 2 ItemByID EuMessage 2 Body EuMessage "
+    "5 Date "
+    "EuMessage 6 From EuMessage 7 Header EuMessage 8 ID EuMessage D Status EuMessage E Subject EuMessage F "
+    "To "
+    "EuMessage 10 Move";
+
+// The name of a member in one of the lists above, or empty.
+std::string Find(std::string_view list, const std::string* object, simpim::Dispid dispid) {
+    std::istringstream in{std::string(list)};
+    for (std::string owner, name; (object == nullptr || in >> owner);) {
+        simpim::Dispid number = 0;
+        if (!(in >> std::hex >> number >> name)) break;
+        if (number == dispid && (object == nullptr || owner == *object)) return name;
+    }
+    return "";
+}
 
 const simpim::ItemClass* ItemClassNamed(std::string_view objectName) {
     using Getter = const simpim::ItemClass& (*)();
@@ -79,16 +51,12 @@ const simpim::ItemClass* ItemClassNamed(std::string_view objectName) {
 }
 
 std::string MemberName(const simpim::CallRecord& call) {
-    for (const EudoraMember& member : kEudoraMembers) {
-        if (member.object == call.object && member.dispid == call.dispid) return std::string(member.name);
-    }
+    if (std::string name = Find(kEudoraMembers, &call.object, call.dispid); !name.empty()) return name;
     if (const simpim::ItemClass* itemClass = ItemClassNamed(call.object)) {
         if (const simpim::PropertyDef* def = itemClass->table->Find(call.dispid))
             return std::string(def->name);
     }
-    const auto* known = std::find_if(std::begin(kMembers), std::end(kMembers),
-                                     [&](const Member& m) { return m.dispid == call.dispid; });
-    if (known != std::end(kMembers)) return std::string(known->name);
+    if (std::string name = Find(kMembers, nullptr, call.dispid); !name.empty()) return name;
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(call.dispid));
     return hex;

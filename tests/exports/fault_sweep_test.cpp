@@ -28,10 +28,7 @@ using simpim::Fault;
 // sweep, so the pointers a run stores in it are the same in every run and
 // the block compares byte for byte.
 struct Host {
-    ContactRecord contacts[2];
-    CalendarRecord calendar[2];
-    NoteRecord notes[2];
-    MessageRecord mail[2];
+    alignas(8) char records[2][TARN_MESSAGE_RECORD_SIZE];  // of any store's layout
     RecordListNode nodes[2];
     PimRecordList list;
     char id[TARN_ENTRY_ID_SIZE];
@@ -39,60 +36,38 @@ struct Host {
     int32_t number;
 
     std::string Bytes() const { return {reinterpret_cast<const char*>(this), sizeof *this}; }
-
-    // The list over the first n records of an array.
-    template <class Record>
-    PimRecordList* ListOf(Record (&records)[2], int n) {
-        nodes[0] = MakeNode(&records[0], &nodes[1], 0xA5A5A5A5u);
-        nodes[1] = MakeNode(&records[1], nullptr, 0x5A5A5A5Au);
+    // The list over the first n records.
+    PimRecordList* ListOf(int n) {
+        nodes[0] = MakeNode(records[0], &nodes[1], 0xA5A5A5A5u);
+        nodes[1] = MakeNode(records[1], nullptr, 0x5A5A5A5Au);
         list = MakeList(nodes, n, nullptr, -7, 0xC3C3C3C3u);
         return &list;
+    }
+    // Record k as a host fills it for writing to a store.
+    char* Written(int k, int32_t store, const RecordBytes& fields) {
+        const std::string image = ImageOf(RecordSize(store), fields);
+        std::memcpy(records[k], image.data(), image.size());
+        return records[k];
     }
 };
 
 // Records as a host fills them for writing.
-RecordBytes ContactToWrite(const char* last) {
-    return {{con::kName, std::string(last) + ";Jane;Q;Dr.;Jr."},
-            {con::kFileAs, "Doe, Jane"},
-            {con::kBirthday, "19700102"},
-            {con::Address(0), ";;1 Main St;Town;ST;12345;Land"},
-            {con::Address(0, true), "HOME"},
-            {con::kOrganization, "Acme;Sales"},
-            {con::kJobTitle, "Chief"},
-            {con::Phone(0), "555 0199"},
-            {con::Phone(0, true), "WORK;VOICE"},
-            {con::Email(0), "jane@example.com"},
-            {con::Email(0, true), "INTERNET;PREF"},
-            {con::kBusinessHomePage, "http://example.com/"}};
+std::string ContactToWrite(const char* last) {
+    return "name=" + std::string(last) +
+           ";Jane;Q;Dr.;Jr.|fileAs=Doe, Jane|birthday=19700102|address0=;;1 Main St;Town;ST;12345;Land|"
+           "address0Parameters=HOME|organization=Acme;Sales|jobTitle=Chief|phone0=555 0199|"
+           "phone0Parameters=WORK;VOICE|email0=jane@example.com|email0Parameters=INTERNET;PREF|"
+           "businessHomePage=http://example.com/";
 }
-const RecordBytes kAppointmentToWrite = {{cal::kKind, Byte(TARN_CALENDAR_APPOINTMENT)},
-                                         {cal::kSubject, "Planning"},
-                                         {cal::kStart, "20010315T093000"},
-                                         {cal::kEnd, "20010315T103000"},
-                                         {cal::kLocation, "Room 2"},
-                                         {cal::kBody, "Agenda=0D=0Anext"},
-                                         {cal::kImportance, "2"}};
-const RecordBytes kTaskToWrite = {{cal::kKind, Byte(TARN_CALENDAR_TASK)},
-                                  {cal::kSubject, "Taxes"},
-                                  {cal::kDueDate, "20010420T000000"},
-                                  {cal::kDateCompleted, "20010419"},
-                                  {cal::kStatus, "COMPLETED"},
-                                  {cal::kCategories, "Home"},
-                                  {cal::kImportance, "0"},
-                                  {cal::kBody, "Forms"}};
-const RecordBytes kNoteToWrite = {{note::kBody, "one=0D=0Atwo"}, {note::kCategories, "Ideas"}};
-const RecordBytes kMailToWrite = {{msg::kStatus, "READ"},
-                                  {msg::kSubject, "Minutes"},
-                                  {msg::kTo, "Bob"},
-                                  {msg::kCc, "Carl"},
-                                  {msg::kBody, "Text\nmore"},
-                                  {msg::kRecipientList1, "|Dan|Eve"},
-                                  {msg::kOriginatorList1, "|Ann"}};
-template <class Record>
-Record* Written(Record& record, const RecordBytes& fields) {
-    record = RecordWith<Record>(fields);
-    return &record;
-}
+const char* const kAppointmentToWrite =
+    "kind=\1|subject=Planning|start=20010315T093000|end=20010315T103000|location=Room 2|"
+    "body=Agenda=0D=0Anext|importance=2";
+const char* const kTaskToWrite =
+    "kind=\2|subject=Taxes|dueDate=20010420T000000|dateCompleted=20010419|status=COMPLETED|categories=Home|"
+    "importance=0|body=Forms";
+const char* const kNoteToWrite = "body=one=0D=0Atwo|categories=Ideas";
+const char* const kMailToWrite =
+    "status=READ|subject=Minutes|to=Bob|cc=Carl|body=Text\nmore|recipientList1=|Dan|Eve|originatorList1=|Ann";
 
 // What a failure in the scenario's calls may legitimately turn into other
 // than the failure's own code.
@@ -115,16 +90,18 @@ struct Scenario {
 std::vector<Scenario> Scenarios() {
     using L = const Library&;
     using I = const WorldIds&;
+    const int32_t C = TARN_STORE_CONTACTS, A = TARN_STORE_CALENDAR, N = TARN_STORE_NOTES,
+                  In = TARN_STORE_INBOX, Out = TARN_STORE_OUTBOX, S = TARN_STORE_SENT;
     std::vector<Scenario> s = {
         {"open", [](L l, Host&, I) { return l.Initialize(TARN_PIM_OUTLOOK); }, Absorbs::Nothing, 0, true,
          TARN_INITIALIZED},
         {"logon", [](L l, Host&, I) { return l.LogonForOL(); }},
-        {"count calendar", [](L l, Host& h, I) { return l.GetCountForOL(&h.number, TARN_STORE_CALENDAR); }},
-        {"identifier of a task", [](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, TARN_STORE_CALENDAR); },
+        {"count calendar", [=](L l, Host& h, I) { return l.GetCountForOL(&h.number, A); }},
+        {"identifier of a task", [=](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, A); },
          Absorbs::CountStep, 2},
-        {"identifier of a contact",
-         [](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, TARN_STORE_CONTACTS); }, Absorbs::CountStep, 1},
-        {"identifier of a message", [](L l, Host& h, I) { return l.GetIDForOL(h.id, 0, TARN_STORE_INBOX); },
+        {"identifier of a contact", [=](L l, Host& h, I) { return l.GetIDForOL(h.id, 1, C); },
+         Absorbs::CountStep, 1},
+        {"identifier of a message", [=](L l, Host& h, I) { return l.GetIDForOL(h.id, 0, In); },
          Absorbs::CountStep, 1},
         {"unique string", [](L l, Host& h, I) { return l.GetUniqueStringForOL(h.unique); }},
         {"delete a contact", [](L l, Host&, I ids) { return l.DeleteForOL(ids.contact.c_str()); }},
@@ -133,80 +110,59 @@ std::vector<Scenario> Scenarios() {
          [](L l, Host& h, I ids) { return l.GetCreationTimeForOL(&h.number, ids.task.c_str()); }},
         {"modification time",
          [](L l, Host& h, I ids) { return l.GetModificationTimeForOL(&h.number, ids.note.c_str()); }},
-        {"read all contacts",
-         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS); }},
-        {"read the calendar",
-         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR); }},
-        {"read all notes",
-         [](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES); }},
-        {"replace the contacts",
-         [](L l, Host& h, I) {
-             Written(h.contacts[0], ContactToWrite("Poe"));
-             Written(h.contacts[1], ContactToWrite("Moe"));
-             return l.SetObjectStoreForOL(h.ListOf(h.contacts, 2), TARN_STORE_CONTACTS);
-         },
-         Absorbs::Adds},
-        {"replace the calendar",
-         [](L l, Host& h, I) {
-             Written(h.calendar[0], kAppointmentToWrite);
-             Written(h.calendar[1], kTaskToWrite);
-             return l.SetObjectStoreForOL(h.ListOf(h.calendar, 2), TARN_STORE_CALENDAR);
-         },
-         Absorbs::Adds},
-        {"replace the notes",
-         [](L l, Host& h, I) {
-             Written(h.notes[0], kNoteToWrite);
-             return l.SetObjectStoreForOL(h.ListOf(h.notes, 1), TARN_STORE_NOTES);
-         },
-         Absorbs::Adds},
-        {"replace the sent items",
-         [](L l, Host& h, I) {
-             Written(h.mail[0], kMailToWrite);
-             return l.SetObjectStoreForOL(h.ListOf(h.mail, 1), TARN_STORE_SENT);
-         },
-         Absorbs::Adds},
     };
+    // Whole stores read and replaced; the records are added each in a frame
+    // of its own.
+    const std::pair<int32_t, std::vector<std::string>> stores[] = {
+        {C, {ContactToWrite("Poe"), ContactToWrite("Moe")}},
+        {A, {kAppointmentToWrite, kTaskToWrite}},
+        {N, {kNoteToWrite}},
+        {In, {kMailToWrite}},
+        {Out, {kMailToWrite}},
+        {S, {kMailToWrite}}};
+    for (const auto& [store, records] : stores) {
+        const int n = static_cast<int>(records.size());
+        s.push_back({"read store " + std::to_string(store),
+                     [=](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(n), store); }});
+        if (store == C || store == A || store == N || store == S) {
+            s.push_back({"replace store " + std::to_string(store),
+                         [=](L l, Host& h, I) {
+                             for (int k = 0; k < n; ++k) h.Written(k, store, records[k]);
+                             return l.SetObjectStoreForOL(h.ListOf(n), store);
+                         },
+                         Absorbs::Adds});
+        }
+    }
     // Single reads of each kind, and of an item the store does not hold.
     const std::pair<std::string WorldIds::*, int32_t> singles[] = {
-        {&WorldIds::contact, TARN_STORE_CONTACTS}, {&WorldIds::appointment, TARN_STORE_CALENDAR},
-        {&WorldIds::task, TARN_STORE_CALENDAR},    {&WorldIds::note, TARN_STORE_NOTES},
-        {&WorldIds::inbox, TARN_STORE_INBOX},      {&WorldIds::note, TARN_STORE_CONTACTS}};
+        {&WorldIds::contact, C}, {&WorldIds::appointment, A}, {&WorldIds::task, A},
+        {&WorldIds::note, N},    {&WorldIds::inbox, In},      {&WorldIds::note, C}};
     for (const auto& [id, store] : singles) {
         s.push_back({"single read of " + std::to_string(store),
                      [id, store](L l, Host& h, I ids) {
-                         return l.GetSingleObjectForOL(&h.mail[0], (ids.*id).c_str(), store);
+                         return l.GetSingleObjectForOL(h.records[0], (ids.*id).c_str(), store);
                      },
                      Absorbs::Nothing, 0, false,
-                     store == TARN_STORE_CONTACTS && id == &WorldIds::note ? TARN_NOT_IN_STORE : TARN_OK});
+                     store == C && id == &WorldIds::note ? TARN_NOT_IN_STORE : TARN_OK});
     }
     // Updates and adds of every kind.
-    const struct {
-        std::string WorldIds::*target;
-        int32_t store;
-        std::function<void*(Host&)> record;
-    } writes[] = {
-        {&WorldIds::contact, TARN_STORE_CONTACTS,
-         [](Host& h) { return Written(h.contacts[0], ContactToWrite("Doe")); }},
-        {&WorldIds::appointment, TARN_STORE_CALENDAR,
-         [](Host& h) { return Written(h.calendar[0], kAppointmentToWrite); }},
-        {&WorldIds::task, TARN_STORE_CALENDAR, [](Host& h) { return Written(h.calendar[0], kTaskToWrite); }},
-        {&WorldIds::note, TARN_STORE_NOTES, [](Host& h) { return Written(h.notes[0], kNoteToWrite); }},
-        {&WorldIds::outbox, TARN_STORE_OUTBOX, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
-        {nullptr, TARN_STORE_INBOX, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
-        {nullptr, TARN_STORE_SENT, [](Host& h) { return Written(h.mail[0], kMailToWrite); }},
-    };
-    for (const auto& w : writes) {
-        if (w.target) {
-            s.push_back({"update of " + std::to_string(w.store), [w](L l, Host& h, I ids) {
-                             return l.SetSingleObjectForOL((ids.*w.target).c_str(), w.record(h), w.store);
+    const std::tuple<std::string WorldIds::*, int32_t, std::string> writes[] = {
+        {&WorldIds::contact, C, ContactToWrite("Doe")},
+        {&WorldIds::appointment, A, kAppointmentToWrite},
+        {&WorldIds::task, A, kTaskToWrite},
+        {&WorldIds::note, N, kNoteToWrite},
+        {&WorldIds::outbox, Out, kMailToWrite},
+        {nullptr, In, kMailToWrite},
+        {nullptr, S, kMailToWrite}};
+    for (const auto& [target, store, record] : writes) {
+        if (target) {
+            s.push_back({"update of " + std::to_string(store), [=](L l, Host& h, I ids) {
+                             return l.SetSingleObjectForOL((ids.*target).c_str(), h.Written(0, store, record),
+                                                           store);
                          }});
         }
-        s.push_back({"add to " + std::to_string(w.store),
-                     [w](L l, Host& h, I) { return l.AddForOL(h.id, w.record(h), w.store); }});
-    }
-    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
-        s.push_back({"read mail store " + std::to_string(store),
-                     [store](L l, Host& h, I) { return l.GetObjectStoreForOL(h.ListOf(h.mail, 1), store); }});
+        s.push_back({"add to " + std::to_string(store),
+                     [=](L l, Host& h, I) { return l.AddForOL(h.id, h.Written(0, store, record), store); }});
     }
 
     // Eudora: opening, counts, reads by the host's identifier (one whose
@@ -218,21 +174,17 @@ std::vector<Scenario> Scenarios() {
     };
     eudora(
         "open Eudora", [](L l, Host&) { return l.Initialize(TARN_PIM_EUDORA); }, TARN_INITIALIZED, true);
-    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
+    for (const int32_t store : {In, Out}) {
         eudora("count a mailbox", [store](L l, Host& h) { return l.GetCountForEU(&h.number, store); });
     }
-    const std::pair<const char*, int32_t> reads[] = {
-        {"In_2_2", TARN_STORE_INBOX}, {"Work_2_1", TARN_STORE_INBOX}, {"Gone_1_1", TARN_STORE_OUTBOX}};
+    const std::pair<const char*, int32_t> reads[] = {{"In_2_2", In}, {"Work_2_1", In}, {"Gone_1_1", Out}};
     for (const auto& [id, store] : reads) {
         eudora("read a Eudora message",
-               [id, store](L l, Host& h) { return l.GetSingleObjectForEU(&h.mail[0], id, store); });
+               [id, store](L l, Host& h) { return l.GetSingleObjectForEU(h.records[0], id, store); });
     }
-    for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+    for (const int32_t store : {In, Out, S}) {
         eudora("queue into " + std::to_string(store), [store](L l, Host& h) {
-            return l.AddForEU(
-                h.id,
-                Written(h.mail[0], {{msg::kTo, "Dan"}, {msg::kSubject, "Notes"}, {msg::kBody, "Body text"}}),
-                store);
+            return l.AddForEU(h.id, h.Written(0, store, "to=Dan|subject=Notes|body=Body text"), store);
         });
     }
     return s;
@@ -257,75 +209,59 @@ int32_t NotAnObjectCode(const simpim::CallRecord& call) {
     return itemCall ? TARN_FAILED : TARN_OLE_FAILURE;
 }
 
-// A fresh simulated server with its fixed contents, registered while it lives.
+// Fresh simulated servers with their fixed contents, registered while they
+// live; the scenario's PIM is the one looked at.
 class World {
 public:
-    virtual ~World() = default;
-    virtual simpim::SimulatedServer& Server() = 0;
+    explicit World(int32_t pim) : outlook_(pim == TARN_PIM_OUTLOOK) {
+        ids_ = Populate(outlook);
+        Populate(eudora);
+        tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook);
+        tarnex_RegisterServer(kEudoraProgId, &simpim::EudoraServer::Factory, &eudora);
+    }
+    ~World() {
+        tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr);
+        tarnex_RegisterServer(kEudoraProgId, nullptr, nullptr);
+    }
+    simpim::SimulatedServer& Server() {
+        return outlook_ ? static_cast<simpim::SimulatedServer&>(outlook) : eudora;
+    }
     // The saved state of the server's store.
-    virtual std::string Store() = 0;
+    std::string Store() { return outlook_ ? StoreFingerprint(outlook) : StoreFingerprint(eudora); }
     // What the session answers to a host reading everything: each store's
     // count and each saved object by its identifier.
-    virtual std::string Probe(const Library& lib, char* record) = 0;
-    const WorldIds& Ids() const { return ids_; }
-
-protected:
-    WorldIds ids_;
-};
-
-class OutlookWorld : public World {
-public:
-    OutlookWorld() {
-        ids_ = Populate(outlook_);
-        tarnex_RegisterServer(kOutlookProgId, &simpim::OutlookServer::Factory, &outlook_);
-    }
-    ~OutlookWorld() override { tarnex_RegisterServer(kOutlookProgId, nullptr, nullptr); }
-    simpim::SimulatedServer& Server() override { return outlook_; }
-    std::string Store() override { return StoreFingerprint(outlook_); }
-    std::string Probe(const Library& lib, char* record) override {
+    std::string Probe(const Library& lib, char* record) {
         std::string seen;
+        const auto read = [&](int32_t result) {
+            seen += std::to_string(result);
+            seen.append(record, sizeof(MessageRecord));
+            std::memset(record, 0, sizeof(MessageRecord));
+        };
         for (const int32_t store : {TARN_STORE_CONTACTS, TARN_STORE_CALENDAR, TARN_STORE_NOTES,
                                     TARN_STORE_INBOX, TARN_STORE_OUTBOX, TARN_STORE_SENT}) {
+            if (!outlook_ && store != TARN_STORE_INBOX && store != TARN_STORE_OUTBOX) continue;
             int32_t count = -1;
-            seen += std::to_string(lib.GetCountForOL(&count, store)) + ":" + std::to_string(count) + " ";
+            seen += std::to_string(outlook_ ? lib.GetCountForOL(&count, store)
+                                            : lib.GetCountForEU(&count, store)) +
+                    ":" + std::to_string(count) + " ";
         }
-        for (const auto& [id, store] : StoredItems(outlook_)) {
-            std::memset(record, 0, sizeof(MessageRecord));
-            seen += std::to_string(lib.GetSingleObjectForOL(record, id.c_str(), store));
-            seen.append(record, sizeof(MessageRecord));
+        std::memset(record, 0, sizeof(MessageRecord));
+        if (outlook_) {
+            for (const auto& [id, store] : StoredItems(outlook))
+                read(lib.GetSingleObjectForOL(record, id.c_str(), store));
+        } else {
+            for (const std::string& id : MessageIds(eudora))
+                read(lib.GetSingleObjectForEU(record, id.c_str(), TARN_STORE_INBOX));
         }
         return seen;
     }
+    const WorldIds& Ids() const { return ids_; }
 
 private:
-    simpim::OutlookServer outlook_;
-};
-
-class EudoraWorld : public World {
-public:
-    EudoraWorld() {
-        Populate(eudora_);
-        tarnex_RegisterServer(kEudoraProgId, &simpim::EudoraServer::Factory, &eudora_);
-    }
-    ~EudoraWorld() override { tarnex_RegisterServer(kEudoraProgId, nullptr, nullptr); }
-    simpim::SimulatedServer& Server() override { return eudora_; }
-    std::string Store() override { return StoreFingerprint(eudora_); }
-    std::string Probe(const Library& lib, char* record) override {
-        std::string seen;
-        for (const int32_t store : {TARN_STORE_INBOX, TARN_STORE_OUTBOX}) {
-            int32_t count = -1;
-            seen += std::to_string(lib.GetCountForEU(&count, store)) + ":" + std::to_string(count) + " ";
-        }
-        for (const std::string& id : MessageIds(eudora_)) {
-            std::memset(record, 0, sizeof(MessageRecord));
-            seen += std::to_string(lib.GetSingleObjectForEU(record, id.c_str(), TARN_STORE_INBOX));
-            seen.append(record, sizeof(MessageRecord));
-        }
-        return seen;
-    }
-
-private:
-    simpim::EudoraServer eudora_;
+    bool outlook_;
+    simpim::OutlookServer outlook;
+    simpim::EudoraServer eudora;
+    WorldIds ids_;
 };
 
 // The state a run leaves: the result, the host's bytes, the saved store.
@@ -391,12 +327,7 @@ TEST_F(FaultSweepTest, EveryCallOfEveryScenarioFailsInTurn) {
         std::vector<State> before;
         auto run = [&](const FailureKind* kind, int k, std::vector<simpim::CallRecord>* log,
                        std::vector<std::int64_t>* objectCalls) {
-            std::unique_ptr<World> world;
-            if (scenario.pim == TARN_PIM_OUTLOOK) {
-                world = std::make_unique<OutlookWorld>();
-            } else {
-                world = std::make_unique<EudoraWorld>();
-            }
+            const auto world = std::make_unique<World>(scenario.pim);
             simpim::SimulatedServer& server = world->Server();
             std::memset(static_cast<void*>(host.get()), 0, sizeof(Host));
             if (!scenario.opens) {

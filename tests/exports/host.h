@@ -29,7 +29,6 @@ inline constexpr const char* kEudoraProgId = "Eudora.EuApplication.1";
 
 using simpim::Variant;
 using tarnex::automation::Date;
-using PropertyValues = std::vector<std::pair<std::string_view, Variant>>;
 using Values = std::map<std::string, std::string>;
 
 // Host records and lists, built field by field so that the same code serves
@@ -60,20 +59,6 @@ Record Zeroed() {
     return record;
 }
 
-// Copies text into a record field; the text must fit with its zero.
-template <std::size_t N>
-void Fill(char (&field)[N], std::string_view text) {
-    ASSERT_LT(text.size(), N) << text;
-    std::memcpy(field, text.data(), text.size());
-    field[text.size()] = '\0';
-}
-
-// A field's text up to its zero, never past the field's end.
-template <std::size_t N>
-std::string Text(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
-}
-
 // Host-owned records of any type, zeroed and chained into a list.
 template <class Record>
 struct HostList {
@@ -87,27 +72,54 @@ struct HostList {
     PimRecordList list{};
 };
 
-// Record byte tables: a record's contents as (offset, text) pairs, each text
-// followed by its zero, and zero in every other byte. One pass over the
-// whole record names the first differing offset and the field it lies in,
-// so a wrong offset, a cut, a stray separator or a byte written outside any
-// field all fail the same way.
-struct ExpectedText {
-    std::size_t offset;
-    std::string text;
-};
-using RecordBytes = std::vector<ExpectedText>;
+// "Name=value|Name=value" lists, for record texts and item properties. A "|"
+// begins the next pair only where a name (letters, digits, "." and "+") and
+// "=" follow it, so a value may hold "|" (the host's mail entry lists); one
+// that ends the list is dropped.
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+Pairs PairsOf(std::string_view text);
+// The pairs as a map, a later value of a name replacing an earlier one.
+Values ValuesOf(std::string_view text);
 
+// Record byte tables: a record's contents as field=text pairs, each text
+// followed by its zero, and zero in every other byte. A field is a name of
+// the record's layout ("subject", "phone2", "address0Parameters", the
+// calendar's "fields.entryId" beside the header's "entryId"), with "+n"
+// for n bytes into it, or an offset. One pass over the whole record names
+// the first differing offset and the field it lies in, so a wrong offset, a
+// cut, a stray separator or a byte written outside any field all fail the
+// same way. Of two texts for one byte, the later one.
+struct RecordBytes {
+    RecordBytes() = default;
+    RecordBytes(const char* text) : pairs(PairsOf(text)) {}
+    RecordBytes(const std::string& text) : pairs(PairsOf(text)) {}
+    Pairs pairs;
+};
 inline RecordBytes operator+(RecordBytes head, const RecordBytes& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
+    head.pairs.insert(head.pairs.end(), tail.pairs.begin(), tail.pairs.end());
     return head;
 }
 inline std::string Letters(char c, std::size_t n) { return std::string(n, c); }
-inline std::string Byte(int value) { return std::string(1, static_cast<char>(value)); }
 
-// The bytes of a record with these texts and every other byte zero; of two
-// texts at one offset, the later one.
+// The record size of a store selector's layout.
+std::size_t RecordSize(int32_t store);
+// The bytes of a record of this size holding these texts.
 std::string ImageOf(std::size_t size, const RecordBytes& fields);
+// Host records of a store's layout, as these bytes, chained into a list.
+struct Records {
+    Records(std::int32_t store, const std::vector<RecordBytes>& records)
+        : size(RecordSize(store)), nodes(records.size()) {
+        for (const RecordBytes& r : records) images.push_back(ImageOf(size, r));
+        for (std::size_t k = 0; k < nodes.size(); ++k)
+            nodes[k] = MakeNode(images[k].data(), k + 1 < nodes.size() ? &nodes[k + 1] : nullptr);
+        list = MakeList(nodes.data(), static_cast<int32_t>(nodes.size()));
+    }
+    std::size_t size;
+    std::vector<std::string> images;
+    std::vector<RecordListNode> nodes;
+    PimRecordList list{};
+};
+
 // A record as a host fills it.
 template <class Record>
 Record RecordWith(const RecordBytes& fields) {
@@ -122,45 +134,9 @@ template <class Record>
     return RecordBytesAre({reinterpret_cast<const char*>(&record), sizeof record}, expected);
 }
 
-// Record offsets.
-#define TARNEX_AT(Record, field) offsetof(Record, field)
-namespace con {
-constexpr std::size_t kName = TARNEX_AT(ContactRecord, name), kFileAs = TARNEX_AT(ContactRecord, fileAs),
-                      kBirthday = TARNEX_AT(ContactRecord, birthday),
-                      kOrganization = TARNEX_AT(ContactRecord, organization),
-                      kJobTitle = TARNEX_AT(ContactRecord, jobTitle),
-                      kPersonalHomePage = TARNEX_AT(ContactRecord, personalHomePage),
-                      kBusinessHomePage = TARNEX_AT(ContactRecord, businessHomePage);
-constexpr std::size_t Address(int k, bool parameters = false) {
-    return TARNEX_AT(ContactRecord, addresses) + k * sizeof(AddressSlot) + (parameters ? 255 : 0);
-}
-constexpr std::size_t Phone(int k, bool parameters = false) {
-    return TARNEX_AT(ContactRecord, phones) + k * sizeof(PhoneSlot) + (parameters ? 50 : 0);
-}
-constexpr std::size_t Email(int k, bool parameters = false) {
-    return TARNEX_AT(ContactRecord, emails) + k * sizeof(EmailSlot) + (parameters ? 30 : 0);
-}
-}  // namespace con
-namespace cal {
-constexpr std::size_t kKind = 270, kEntryId = 271, kCategories = 527, kDateCompleted = 805, kBody = 953,
-                      kBodyParameters = 21433, kDueDate = 21561, kEnd = 21709, kImportance = 21857,
-                      kStart = 21990, kStatus = 22138, kSubject = 22286, kLocation = 23074;
-}  // namespace cal
-namespace note {
-constexpr std::size_t kCreated = 270, kModified = 290, kCategories = 310, kBody = 475, kBodyParameters = 5595,
-                      kSubject = 5723;
-}  // namespace note
-namespace msg {
-constexpr std::size_t kStatus = 270, kMessageType = 277, kBox = 282, kOriginatorList1 = 332,
-                      kOriginatorList2 = 844, kRecipientList1 = 1356, kRecipientList2 = 2380, kDate = 3464,
-                      kFrom = 3564, kTo = 4076, kCc = 5100, kReplyTo = 6124, kSubject = 6224, kBody = 6658;
-}  // namespace msg
-inline constexpr std::size_t kEntryIdAt = 4, kVersionAt = 260;
-inline const std::string kQuotedPrintable = "ENCODING=QUOTED-PRINTABLE";
-
 // What every message reader writes first: type, identifier, version,
 // status, message type and box.
-RecordBytes MessageHeader(int type, const std::string& entryId, bool unread, std::string_view box);
+std::string MessageHeader(const std::string& entryId, bool unread, std::string_view box, int type = 4);
 
 // A small, fixed Outlook and Eudora for tests that run the same scenario
 // many times over a fresh simulated server each time. The Outlook holds two
@@ -187,6 +163,9 @@ std::string Narrow(const std::u16string& text);
 inline std::string EntryIdOf(const simpim::OutlookItem& item) { return Narrow(item.EntryId()); }
 // The values an item's store holds, as text ("date 36910.375000" for a date).
 Values Properties(const simpim::OutlookItem& item);
+// Sets "Name=value|..." on an item, each value read as its property's type
+// ("36910.375" for a date, "true" for a flag).
+simpim::OutlookItem& Set(simpim::OutlookItem& item, std::string_view properties);
 
 class HostTest : public ::testing::Test {
 protected:
@@ -206,16 +185,8 @@ protected:
     void Open(int32_t pim = TARN_PIM_OUTLOOK) { ASSERT_EQ(lib.Initialize(pim), TARN_INITIALIZED); }
 
     simpim::OutlookItem& Add(std::int32_t folder, const simpim::ItemClass& itemClass,
-                             const PropertyValues& values = {}) {
-        simpim::OutlookItem& item = outlook.AddItem(folder, itemClass);
-        for (const auto& [name, value] : values) item.Set(name, value);
-        return item;
-    }
-    // The identifier at a store position, as the host asks for it.
-    std::string IdAt(int32_t position, int32_t store) {
-        char id[TARN_ENTRY_ID_SIZE] = {};
-        EXPECT_EQ(lib.GetIDForOL(id, position, store), TARN_OK);
-        return id;
+                             std::string_view properties = "") {
+        return Set(outlook.AddItem(folder, itemClass), properties);
     }
     int32_t CountOf(int32_t store, bool eudoraStore = false) {
         int32_t count = -1;
