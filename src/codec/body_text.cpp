@@ -11,6 +11,37 @@ namespace tarnex::codec {
 namespace {
 constexpr std::string_view kEncodedLineBreak = "=0D=0A";
 constexpr std::string_view kBodyEnd = "END:VBODY";
+
+// Lines of text, with room to spare: blocks of 16 bytes without "E" or CR
+// copied whole, the CR LF ending a line turned into LF on the way. Stops
+// before anything else (an "E", a lone CR, a CR ending the piece) and where
+// less than a block of text or of room is left. Returns the new position.
+std::size_t CopyLines(const char* in, std::size_t count, std::size_t i, char*& out,
+                      const char* end) noexcept {
+    for (;;) {
+        const std::size_t span = std::min(count - i, static_cast<std::size_t>(end - out));
+        if (span < kByteBlock) return i;
+        const char* from = in + i;
+        const char* const last = from + (span - kByteBlock);  // the last block that fits
+        unsigned mask;
+        while ((mask = MatchMask<'\r', 'E'>(from)) == 0) {
+            std::memcpy(out, from, kByteBlock);
+            out += kByteBlock;
+            from += kByteBlock;
+            if (from > last) break;
+        }
+        i = static_cast<std::size_t>(from - in);
+        if (mask == 0) continue;
+        const auto at = static_cast<std::size_t>(std::countr_zero(mask));
+        CopyShort(out, from, at);
+        out += at;
+        i += at;
+        if (in[i] != '\r' || count - i < 2 || in[i + 1] != '\n') return i;
+        *out++ = '\n';
+        i += 2;
+    }
+}
+
 }  // namespace
 
 bool HasEncodedLineBreak(std::string_view body) noexcept {
@@ -79,31 +110,7 @@ bool MessageBodyWriter::Take(std::string_view bytes) noexcept {
     char* const end = field_ + size_ - 1;
     char* out = field_ + used_;
     while (i < count && out < end) {
-        // Lines of text, with room to spare: blocks of 16 bytes without "E"
-        // or CR copied whole, the CR LF ending a line turned into LF on the
-        // way. Anything else is left to the steps below.
-        for (;;) {
-            const std::size_t span = std::min(count - i, static_cast<std::size_t>(end - out));
-            if (span < kByteBlock) break;
-            const char* from = in + i;
-            const char* const last = from + (span - kByteBlock);  // the last block that fits
-            unsigned mask;
-            while ((mask = MatchMask<'\r', 'E'>(from)) == 0) {
-                std::memcpy(out, from, kByteBlock);
-                out += kByteBlock;
-                from += kByteBlock;
-                if (from > last) break;
-            }
-            i = static_cast<std::size_t>(from - in);
-            if (mask == 0) continue;
-            const auto at = static_cast<std::size_t>(std::countr_zero(mask));
-            CopyShort(out, from, at);
-            out += at;
-            i += at;
-            if (in[i] != '\r' || count - i < 2 || in[i + 1] != '\n') break;
-            *out++ = '\n';
-            i += 2;
-        }
+        i = CopyLines(in, count, i, out, end);
         if (i == count || out == end) break;
         // Runs without "E" or CR go on whole, straight into the field.
         const auto room = static_cast<std::size_t>(end - out);
