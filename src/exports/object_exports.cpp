@@ -40,17 +40,19 @@ void EmptyStore(const session::PimSession& pim, const records::StoreInfo* info) 
     }
 }
 
-// Runs the steps that fill and save the item held in slot. When one fails,
-// the slot lets go of the item, which stays unsaved: Outlook keeps an opened
-// item in memory and hands that same object to every later lookup, so a
+// Runs the steps that fill and save an item. When one fails, the session
+// lets go of the item, which stays unsaved: Outlook keeps an opened item in
+// memory and hands that same object to every later lookup, so a
 // half-written object left open would show its unsaved values to the next
-// read and be stored by the next write.
+// read and be stored by the next write. Every item slot lets go, not only
+// the writer's: another (the item last found, say) may hold the same object,
+// and through COM two references to one object need not look alike.
 template <typename Steps>
-void WriteThroughSlot(session::DispatchRef& slot, Steps&& steps) {
+void WriteAndLetGoOnFailure(session::PimSession& pim, Steps&& steps) {
     try {
         steps();
     } catch (...) {
-        slot.Reset();
+        pim.ReleaseItems();
         throw;
     }
 }
@@ -90,7 +92,7 @@ TARN_API TarnResult TARN_CALL TARN_SetSingleObjectForOL(const char* entryId, con
         if (writer == nullptr) return Result::Ok;
 
         session::DispatchRef& item = pim.*(writer->itemSlot);
-        WriteThroughSlot(item, [&] {
+        WriteAndLetGoOnFailure(pim, [&] {
             item = session::LookUpItem(pim, id);
             writer->write(item, in + writer->recordOffset);
             automation::Call(item, session::outlook::kSave);
@@ -107,7 +109,7 @@ TARN_API TarnResult TARN_CALL TARN_AddForOL(char* entryId, const void* record, i
         if (writer == nullptr) return Result::Ok;
 
         session::DispatchRef& item = pim.*(writer->itemSlot);
-        WriteThroughSlot(item, [&] {
+        WriteAndLetGoOnFailure(pim, [&] {
             item = automation::Call(pim.outlookApplication, session::outlook::kCreateItem,
                                     {writer->createItemType})
                        .ToDispatch();

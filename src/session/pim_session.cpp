@@ -40,6 +40,12 @@ void PimSession::ReleaseAll() noexcept {
     ForEachSlot(*this, [](DispatchRef& slot) { slot.Reset(); });
 }
 
+void PimSession::ReleaseItems() noexcept {
+    for (DispatchRef* slot : {&foundItem, &contactItem, &appointmentItem, &taskItem, &mailItem, &noteItem}) {
+        slot->Reset();
+    }
+}
+
 void PimSession::AbandonAll() noexcept {
     ForEachSlot(*this, [](DispatchRef& slot) { (void)slot.Detach(); });
     initialized = false;

@@ -41,6 +41,8 @@ struct PimSession {
 
     // Releases every slot, Outlook application first.
     void ReleaseAll() noexcept;
+    // Releases the Outlook item slots (foundItem to noteItem).
+    void ReleaseItems() noexcept;
     // Lets go of every slot without releasing: for a DLL being unloaded,
     // when COM or the objects' servers may already be gone.
     void AbandonAll() noexcept;

@@ -294,6 +294,8 @@ TEST_F(WriteTableTest, NotesAndMail) {
 TEST_F(WriteTableTest, FailedWriteLeavesTheItemUnsavedAndLetsGoOfIt) {
     const ContactRecord refused = RecordWith<ContactRecord>("name=Half;Written|jobTitle=No");
     simpim::OutlookItem& item = Add(kFolderContacts, simpim::ContactClass(), "LastName=Old");
+    std::int32_t created = 0;  // the item found for its time stays held by the session too
+    ASSERT_EQ(lib.GetCreationTimeForOL(&created, EntryIdOf(item).c_str()), TARN_OK);
     outlook.FailEveryCall(0x3a17, simpim::Fault::Exception(), "ContactItem");  // JobTitle
     EXPECT_EQ(lib.SetSingleObjectForOL(EntryIdOf(item).c_str(), &refused, TARN_STORE_CONTACTS),
               TARN_DISPATCH_EXCEPTION);
