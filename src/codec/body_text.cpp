@@ -18,27 +18,32 @@ constexpr std::string_view kBodyEnd = "END:VBODY";
 // less than a block of text or of room is left. Returns the new position.
 std::size_t CopyLines(const char* in, std::size_t count, std::size_t i, char*& out,
                       const char* end) noexcept {
+    const char* const stop = in + count;
     for (;;) {
         const std::size_t span = std::min(count - i, static_cast<std::size_t>(end - out));
         if (span < kByteBlock) return i;
         const char* from = in + i;
-        const char* const last = from + (span - kByteBlock);  // the last block that fits
-        unsigned mask;
-        while ((mask = MatchMask<'\r', 'E'>(from)) == 0) {
-            std::memcpy(out, from, kByteBlock);
-            out += kByteBlock;
-            from += kByteBlock;
-            if (from > last) break;
-        }
+        // The last block that fits. The output never runs ahead of the text
+        // (a CR LF becomes one byte), so a block read at or before it also
+        // fits in the room, line after line.
+        const char* const last = from + (span - kByteBlock);
+        do {
+            const unsigned mask = MatchMask<'\r', 'E'>(from);
+            if (mask == 0) {
+                std::memcpy(out, from, kByteBlock);
+                out += kByteBlock;
+                from += kByteBlock;
+                continue;
+            }
+            const auto at = static_cast<std::size_t>(std::countr_zero(mask));
+            CopyShort(out, from, at);
+            out += at;
+            from += at;
+            if (*from != '\r' || stop - from < 2 || from[1] != '\n') return static_cast<std::size_t>(from - in);
+            *out++ = '\n';
+            from += 2;
+        } while (from <= last);
         i = static_cast<std::size_t>(from - in);
-        if (mask == 0) continue;
-        const auto at = static_cast<std::size_t>(std::countr_zero(mask));
-        CopyShort(out, from, at);
-        out += at;
-        i += at;
-        if (in[i] != '\r' || count - i < 2 || in[i + 1] != '\n') return i;
-        *out++ = '\n';
-        i += 2;
     }
 }
 

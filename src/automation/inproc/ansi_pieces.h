@@ -33,14 +33,18 @@ public:
             used_ += run;
             return run;
         }
+        // MakeRoom left room for at least one block.
         const std::size_t blocks = std::min(count, sizeof buffer_ - used_) / kBlock;
+        const char16_t* from = units;
+        const char16_t* const end = units + blocks * kBlock;
         char* out = buffer_ + used_;
-        std::size_t done = 0;
-        for (std::size_t k = 0; k < blocks; ++k) {
-            const std::size_t run = NarrowAsciiBlock(units + done, out + done);
-            done += run;
+        do {
+            const std::size_t run = NarrowAsciiBlock(from, out);
+            from += run;
+            out += run;
             if (run < kBlock) break;
-        }
+        } while (from != end);
+        const auto done = static_cast<std::size_t>(from - units);
         used_ += done;
         return done;
     }
